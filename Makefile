@@ -1,0 +1,30 @@
+# Two entry points: `make run` opens the program, `make test` runs every test
+# headless. Both install what is missing first.
+BUILD ?= build
+SAN_BUILD ?= build-san
+JOBS ?= $(shell nproc)
+
+.PHONY: run test setup build bench clean
+
+setup:
+	@bash scripts/setup.sh
+
+build: setup
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/shell/quenlo
+
+test: build
+	cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUENLO_SANITIZE=ON
+	cmake --build $(SAN_BUILD) -j $(JOBS) 
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -L sanitized
+	./$(BUILD)/bench/quenlo_bench --benchmark_min_time=0.05
+
+bench: build
+	./$(BUILD)/bench/quenlo_bench
+
+clean:
+	rm -rf $(BUILD) $(SAN_BUILD)

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "Control.h"
+
+namespace fw {
+
+class ListboxModel;
+
+// A list of rows of text cells, shown in columns. Rows are kept in a model, so
+// hundreds of rows of a few cells cost little. Events: Open.
+class Listbox : public Control {
+ public:
+  Listbox();
+  ~Listbox() override;
+  std::string_view ClassName() const override { return "Listbox"; }
+
+  Integer ColumnCount() const;
+  void SetColumnCount(Integer n);
+  // Column widths in pixels as a comma-separated text ("40" sets column 0);
+  // columns without a width share the rest.
+  const String& ColumnWidths() const { return columnWidths_; }
+  void SetColumnWidths(const String& widths);
+  Single TextSize() const { return textSize_; }
+  void SetTextSize(Single pixels);
+  // 0 none, any other value shows the lines.
+  Integer GridLinesVertical() const { return gridLinesVertical_; }
+  void SetGridLinesVertical(Integer style);
+  Integer GridLinesHorizontal() const { return gridLinesHorizontal_; }
+  void SetGridLinesHorizontal(Integer style);
+
+  // Appends a row (its first cells given); the new row's number is the count
+  // of rows before it.
+  void AddRow(const String& first);
+  void AddRow(const std::vector<String>& cells);
+  Integer ListCount() const;
+  // A cell outside the rows or columns reads as empty; writing it does nothing.
+  String Cell(Integer row, Integer column) const;
+  void SetCell(Integer row, Integer column, const String& text);
+  void DeleteAllRows();
+
+ protected:
+  bool ApplyProperty(const String& name, const PropertyValue& value) override;
+
+ private:
+  void UpdateLook();
+  std::unique_ptr<ListboxModel> model_;
+  String columnWidths_;
+  Single textSize_ = 0;
+  Integer gridLinesVertical_ = 0;
+  Integer gridLinesHorizontal_ = 0;
+};
+
+}  // namespace fw

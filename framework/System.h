@@ -1,0 +1,25 @@
+// System services: the beep, the keyboard state, fonts by name.
+#pragma once
+
+#include "Values.h"
+
+namespace fw {
+
+// Sounds the system beep.
+void Beep();
+// How many beeps sounded since the process started (for tests).
+Integer BeepCount();
+
+struct Keyboard {
+  // True while the Option key (Alt here) is held.
+  static bool OptionKey();
+};
+
+// The family that stands in for a font asked for by name: "Handwriting -
+// Dakota", "Mistral", "minion pro", "times" and "System" map to the fonts that
+// the set-up installs; any other name is asked for as it is.
+String ResolveFontFamily(const String& requested);
+// The pixel size used for a text size of 0.
+inline constexpr Integer kDefaultTextSize = 12;
+
+}  // namespace fw

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "Control.h"
+
+namespace fw {
+
+// A one-line text entry. Events: Open, TextChange (after every change of the
+// text, typed or set by the program).
+class TextField : public Control {
+ public:
+  TextField();
+  std::string_view ClassName() const override { return "TextField"; }
+
+  String Text() const;
+  void SetText(const String& text);
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool r);
+  Color BackColor() const { return backColor_; }
+  void SetBackColor(Color c);
+  Color TextColor() const { return textColor_; }
+  void SetTextColor(Color c);
+  const String& TextFont() const { return textFont_; }
+  void SetTextFont(const String& family);
+  Single TextSize() const { return textSize_; }
+  void SetTextSize(Single pixels);
+  bool Bold() const { return bold_; }
+  void SetBold(bool b);
+  // 0 and 1 left, 2 centred, 3 right.
+  Integer Alignment() const { return alignment_; }
+  void SetAlignment(Integer a);
+  bool Border() const { return border_; }
+  void SetBorder(bool b);
+
+  // The editing commands of the Edit menu, on this field.
+  void Undo();
+  void Cut();
+  void Copy();
+  void Paste();
+  void Clear();
+  void SelectAll();
+
+ protected:
+  bool ApplyProperty(const String& name, const PropertyValue& value) override;
+
+ private:
+  void UpdateLook();
+  bool readOnly_ = false;
+  Color backColor_{255, 255, 255};
+  Color textColor_{0, 0, 0};
+  String textFont_ = "System";
+  Single textSize_ = 0;
+  bool bold_ = false;
+  Integer alignment_ = 0;
+  bool border_ = true;
+};
+
+}  // namespace fw

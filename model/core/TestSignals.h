@@ -1,0 +1,36 @@
+// The test signals that fill an input row (z or w) of the signal matrix.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "SignalMatrix.h"
+
+namespace model {
+
+// The input shapes by the text that names them.
+inline constexpr std::string_view kShapeZero = " ";
+inline constexpr std::string_view kShapeStep = "Sprung";
+inline constexpr std::string_view kShapeImpulse = "Stoß";
+inline constexpr std::string_view kShapeHand = "Hand";
+
+// The hand-drawn curve: x pixels and heights above the zero line, one point per
+// step, complete at 51 points (steps 0 to 50).
+struct HandCurve {
+  const std::vector<Integer>& ix;
+  const std::vector<Integer>& iy;
+};
+
+struct InputResult {
+  bool ok = true;             // false only for an incomplete hand-drawn curve
+  bool beep = false;          // the caller sounds the system beep
+  bool repaintChart = false;  // the caller repaints the signal chart
+};
+
+// Fills row `sig` of s from the input shape, for steps 0 to Time, exactly as
+// the dialogue's input step does; "Hand" sets Time to 50 first. yScaleText is
+// the chart's y scale (pixels per signal unit) as typed.
+InputResult FillInput(SignalMatrix& s, Integer sig, Integer& Time, std::string_view shape, HandCurve curve,
+                      std::string_view yScaleText);
+
+}  // namespace model

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Quenlo needs on Debian 12,
+# and only what is missing. Safe to run again and again.
+set -euo pipefail
+
+packages=(
+  g++ cmake make ninja-build pkg-config
+  qt6-base-dev libqt6opengl6-dev libgl-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  fontconfig fonts-dejavu-core
+  fonts-dkg-handwriting   # stands in for "Handwriting - Dakota"
+  fonts-kaushanscript     # stands in for "Mistral"
+  fonts-ebgaramond        # stands in for "minion pro"
+  fonts-liberation2       # stands in for "times"
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
