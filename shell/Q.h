@@ -1,0 +1,150 @@
+// The main window: its controls (reached by name through the accessors), the
+// dialogue, signal and chart state, and the handlers of the controls' events.
+#pragma once
+
+#include <vector>
+
+#include "BevelButton.h"
+#include "Blackbox.h"
+#include "Canvas.h"
+#include "Graphics.h"
+#include "Label.h"
+#include "Listbox.h"
+#include "Menu.h"
+#include "PushButton.h"
+#include "SignalMatrix.h"
+#include "Slider.h"
+#include "TextField.h"
+#include "Window.h"
+
+class MenuBar1;
+
+class Q : public fw::Window {
+ public:
+  using Integer = fw::Integer;
+
+  // menuBar: the program's one menu bar, installed by Layout; without one the
+  // application's menu bar is taken, if there is any.
+  explicit Q(MenuBar1* menuBar = nullptr);
+  ~Q() override;
+
+  // ---- Dialogue, signal and chart state ----
+  Integer iSg = 0;
+  Integer nSg = 0;       // highest signal index, 4 once open
+  Integer Time = 0;      // last simulated step
+  model::SignalMatrix s; // signals by index and step
+  Integer yZero = 0;     // pixel row of the chart's zero line
+  std::vector<Integer> ix = std::vector<Integer>(1, 0);  // hand-drawn curve: x pixels
+  std::vector<Integer> iy = std::vector<Integer>(1, 0);  // and heights above the zero line
+  Integer Phase = 0;     // dialogue phase 1 to 5
+  Integer nParam = 0;    // highest parameter index, 6 once open
+  Integer boxIndex = 0;  // index of the block just created
+  bool cut = false;      // the loop is cut open
+  bool parKorr = false;  // parameter-correction mode
+  Integer actual = 0;    // the block ParReady works on
+  Integer wNorm = 0;
+  Integer RecMax = 0;    // x of the loop's right-hand line (diagram coordinates)
+  Integer dx = 0;        // diagram to panel coordinates
+  Integer dy = 0;
+
+  // ---- Control accessors: looked up afresh at every call; nullptr for a
+  // missing control or array element ----
+  fw::Canvas* panel() const;
+  fw::Label* nameLab(Integer index) const;
+  Blackbox* Bx(Integer index) const;
+  fw::Listbox* SigLst() const;
+  fw::Slider* SlidY() const;
+  fw::Label* TimeLab() const;
+  fw::Slider* SlidX() const;
+  fw::Canvas* diagram() const;
+  fw::Label* Label1() const;
+  fw::BevelButton* BBtn(Integer index) const;
+  fw::Label* Instruction() const;
+  fw::TextField* yFld() const;
+  fw::Label* Clb() const;
+  fw::PushButton* RestartBtn() const;
+  fw::BevelButton* CutBut() const;
+  fw::TextField* param(Integer index) const;
+  fw::Canvas* parnam(Integer index) const;
+  fw::Label* ReglerStrecke() const;
+  fw::PushButton* LosBut() const;
+  fw::TextField* friFld() const;
+  fw::Label* friLab() const;
+
+  // ---- Event handlers: the control that raised the event comes first ----
+  void panel_Open(fw::Canvas& me);
+  void panel_Paint(fw::Canvas& me, fw::Graphics& g, const fw::Areas& areas);
+  void SigLst_Open(fw::Listbox& me);
+  void SlidY_Open(fw::Slider& me);
+  void SlidY_ValueChanged(fw::Slider& me);
+  void SlidX_ValueChanged(fw::Slider& me);
+  void SlidX_Open(fw::Slider& me);
+  void diagram_Paint(fw::Canvas& me, fw::Graphics& g, const fw::Areas& areas);
+  void diagram_MouseMove(fw::Canvas& me, Integer X, Integer Y);
+  void BBtn_Action(fw::BevelButton& me);
+  void BBtn_Open(fw::BevelButton& me);
+  void Instruction_Open(fw::Label& me);
+  void yFld_Open(fw::TextField& me);
+  void yFld_TextChange(fw::TextField& me);
+  void RestartBtn_Action(fw::PushButton& me);
+  void CutBut_Action(fw::BevelButton& me);
+  void param_Open(fw::TextField& me);
+  void parnam_Paint(fw::Canvas& me, fw::Graphics& g, const fw::Areas& areas);
+  void parnam_Open(fw::Canvas& me);
+  void ReglerStrecke_Open(fw::Label& me);
+  void LosBut_Action(fw::PushButton& me);
+  bool friLab_MouseDown(fw::Label& me, Integer X, Integer Y);
+
+  // ---- Menu accessors: the items of the window's menu bar by name ----
+  fw::MenuItem* EditMenu() const;
+  fw::MenuItem* EditSelectAll() const;
+  fw::MenuItem* UntitledMenu0() const;
+  fw::MenuItem* EditClear() const;
+  fw::MenuItem* EditPaste() const;
+  fw::MenuItem* EditCopy() const;
+  fw::MenuItem* EditCut() const;
+  fw::MenuItem* UntitledMenu1() const;
+  fw::MenuItem* EditUndo() const;
+  fw::MenuItem* FileMenu() const;
+  fw::QuitMenuItem* FileQuit() const;
+
+  // ---- Loop model, drawing and dialogue ----
+  // Writes both blocks' parameters into their shown equations and repaints them.
+  void ParReady();
+  // Simulates the loop for steps 0 to Time and fills the value table.
+  void Eval();
+  // Draws the zero line and the toggled curves onto the chart.
+  void Drw();
+  // One summing junction with its box's top left at (x, y), panel coordinates.
+  void SubSymb(Integer x, Integer y);
+  // One arrow: points x0, y0, x1, y1, x2, y2 in diagram coordinates; letter
+  // "N", "O", "S" or "W" tells where the head points.
+  void Pfeil(const std::vector<Integer>& points, const fw::String& letter);
+  // Creates and places the two blocks and draws the block diagram.
+  void BuildSimpStr();
+  // Shows the parameter fields and their name labels.
+  void getParam();
+  // Fits the panel to the blocks and draws the arrows and signal letters.
+  void DrawArrows();
+  // Fills row sig of s from the input shape in friFld; ok is false only for
+  // an incomplete hand-drawn curve.
+  void input(Integer sig, bool& ok);
+
+  // New run-time elements, copies of their array's template.
+  Blackbox& NewBx();
+  fw::BevelButton& NewBBtn();
+
+ protected:
+  void Layout() override;
+  void CreateControls() override;
+  void Event_Open() override;
+
+ private:
+  void _CreateControls0();
+  void _CreateControls1();
+  // Makes the entries [first, last) of the control table.
+  void MakeControls(std::size_t first, std::size_t last);
+  fw::MenuItem* MenuItemNamed(const fw::String& name) const;
+
+  MenuBar1* menuBar_;
+};
