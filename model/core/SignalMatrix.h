@@ -1,6 +1,8 @@
 // The signal matrix: 32-bit values by signal index and step.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "Values.h"
@@ -19,9 +21,15 @@ class SignalMatrix {
   SignalMatrix() = default;
   SignalMatrix(Integer signalBound, Integer stepBound) { Resize(signalBound, stepBound); }
 
+  // At most this many elements (128 MiB of values); the program itself uses
+  // 5 x 501.
+  static constexpr std::int64_t kMaxElements = std::int64_t{1} << 25;
+
   // New upper bounds; every element inside both the old and the new bounds keeps
-  // its value, new elements are 0. A negative bound leaves no element; bounds
-  // are limited to what memory can hold sensibly (see SignalMatrix.cpp).
+  // its value, new elements are 0. A negative bound leaves no element: both
+  // bounds become -1. Bounds whose element count would pass kMaxElements are
+  // clipped: the signal bound first to kMaxElements - 1, then the step bound
+  // to the most steps that fit; callers read the bounds back.
   void Resize(Integer signalBound, Integer stepBound);
 
   Integer SignalBound() const { return signalBound_; }  // -1 when empty
