@@ -51,12 +51,15 @@ class Canvas : public Control {
  private:
   friend class CanvasWidget;
   void EnsureSurface();
+  void RunPaint(bool clear);
+
 
   std::unique_ptr<QImage> surface_;
   std::unique_ptr<fw::Graphics> graphics_;
   bool acceptFocus_ = false;
   bool transparent_ = true;
   bool painted_ = false;
+  bool painting_ = false;
 };
 
 }  // namespace fw

@@ -13,10 +13,10 @@ namespace fw {
 // "Cmd+Q"; the command key is the platform's (Ctrl here).
 class MenuItem {
  public:
-  MenuItem() = default;
+  MenuItem();
   MenuItem(const MenuItem&) = delete;
   MenuItem& operator=(const MenuItem&) = delete;
-  virtual ~MenuItem() = default;
+  virtual ~MenuItem();
 
   String Name;
   String Text;

@@ -27,7 +27,8 @@ class Window;
 void RuntimeMassPropertySetter(Control& control, const PropertyRecord& record);
 void RuntimeMassPropertySetter(Window& window, const PropertyRecord& record);
 
-// Typed reads of a property value; a value of another type gives the fallback.
+// Typed reads of a property value; a value of another type gives the fallback,
+// except that Integer and Single convert to each other (fractions cut off).
 Integer AsInteger(const PropertyValue& v, Integer fallback = 0);
 bool AsBoolean(const PropertyValue& v, bool fallback = false);
 Single AsSingle(const PropertyValue& v, Single fallback = 0);

@@ -43,6 +43,7 @@ class Slider : public Control {
   Integer minimum_ = 0, maximum_ = 100, value_ = 0;
   Integer lineStep_ = 1, pageStep_ = 20;
   bool liveScroll_ = false;
+  Integer raiseDepth_ = 0;  // nesting of ValueChanged raised from inside its handlers
 };
 
 }  // namespace fw

@@ -1,0 +1,109 @@
+#include "Menu.h"
+
+#include <QApplication>
+#include <QStringList>
+#include <QWidget>
+
+#include <unordered_set>
+
+#include "Control.h"
+#include "TextField.h"
+#include "detail/Internal.h"
+
+namespace fw {
+
+namespace {
+std::unordered_set<const MenuItem*>& LiveItems() {
+  static std::unordered_set<const MenuItem*> items;
+  return items;
+}
+}  // namespace
+
+namespace detail {
+
+bool MenuItemAlive(const MenuItem* item) { return LiveItems().count(item) != 0; }
+
+// "Cmd+Q" and "Command+Q" mean the platform's command key (Ctrl here),
+// "Option" is Alt, "Shift" and "Ctrl" stay; a bare key ("Q") takes the command
+// key like the platform's menus do.
+QKeySequence ShortcutFromText(const String& text) {
+  const QString t = ToQ(text).trimmed();
+  if (t.isEmpty()) return {};
+  const QStringList parts = t.split(QLatin1Char('+'), Qt::KeepEmptyParts);
+  QStringList out;
+  for (int i = 0; i < parts.size(); ++i) {
+    QString p = parts[i].trimmed();
+    const bool last = i == parts.size() - 1;
+    if (p.isEmpty()) {
+      if (last) p = QStringLiteral("+");  // "Cmd++"
+      else continue;
+    }
+    if (!last) {
+      const QString lower = p.toLower();
+      if (lower == QLatin1String("cmd") || lower == QLatin1String("command")) p = QStringLiteral("Ctrl");
+      else if (lower == QLatin1String("option") || lower == QLatin1String("opt") || lower == QLatin1String("alt")) p = QStringLiteral("Alt");
+      else if (lower == QLatin1String("shift")) p = QStringLiteral("Shift");
+      else if (lower == QLatin1String("ctrl") || lower == QLatin1String("control")) p = QStringLiteral("Ctrl");
+      else return {};
+    }
+    out << p;
+  }
+  if (out.isEmpty()) return {};
+  if (out.size() == 1) out.prepend(QStringLiteral("Ctrl"));
+  const QKeySequence seq = QKeySequence::fromString(out.join(QLatin1Char('+')), QKeySequence::PortableText);
+  if (seq.isEmpty() || seq[0].key() == Qt::Key_unknown) return {};
+  return seq;
+}
+
+}  // namespace detail
+
+MenuItem::MenuItem() { LiveItems().insert(this); }
+MenuItem::~MenuItem() { LiveItems().erase(this); }
+
+MenuItem& MenuItem::Append(std::unique_ptr<MenuItem> item) {
+  if (!item) item = std::make_unique<MenuItem>();
+  children_.push_back(std::move(item));
+  return *children_.back();
+}
+
+MenuItem* MenuItem::Item(Integer i) const {
+  if (i < 0 || static_cast<std::size_t>(i) >= children_.size()) return nullptr;
+  return children_[static_cast<std::size_t>(i)].get();
+}
+
+MenuItem* MenuItem::Child(const String& name) const {
+  for (const auto& c : children_) {
+    if (c->Name == name) return c.get();
+  }
+  return nullptr;
+}
+
+MenuItem* MenuItem::Lookup(const String& name) const {
+  for (const auto& c : children_) {
+    if (c->Name == name) return c.get();
+  }
+  for (const auto& c : children_) {
+    if (MenuItem* found = c->Lookup(name)) return found;
+  }
+  return nullptr;
+}
+
+void MenuItem::Action() {
+  QWidget* focus = QApplication::focusWidget();
+  if (focus == nullptr && QApplication::activeWindow() != nullptr) focus = QApplication::activeWindow()->focusWidget();
+  Control* control = detail::ControlForWidget(focus);
+  if (control == nullptr) return;
+  if (auto* field = dynamic_cast<TextField*>(control)) {
+    if (Name == "EditUndo") return field->Undo();
+    if (Name == "EditCut") return field->Cut();
+    if (Name == "EditCopy") return field->Copy();
+    if (Name == "EditPaste") return field->Paste();
+    if (Name == "EditClear") return field->Clear();
+    if (Name == "EditSelectAll") return field->SelectAll();
+  }
+  control->HandleMenu(Name);
+}
+
+void QuitMenuItem::Action() { detail::RequestQuit(0); }
+
+}  // namespace fw

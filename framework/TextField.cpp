@@ -1,0 +1,144 @@
+#include "TextField.h"
+
+#include <QLineEdit>
+
+#include "detail/Internal.h"
+
+namespace fw {
+
+namespace {
+
+bool StoredFlag(const Control& c, std::string_view name) {
+  const PropertyValue* v = c.StoredProperty(name);
+  return v != nullptr && AsBoolean(*v);
+}
+
+QLineEdit* Edit(const Control& c) { return static_cast<QLineEdit*>(c.Widget()); }
+
+}  // namespace
+
+TextField::TextField() {
+  auto* edit = new QLineEdit;
+  edit->setMaxLength(1 << 20);
+  SetWidget(edit);
+  // textChanged comes for every change, typed or set by the program.
+  QObject::connect(edit, &QLineEdit::textChanged, edit, [this] {
+    detail::RunGuarded([this] { RaiseEvent(Event::TextChange); });
+  });
+  UpdateLook();
+}
+
+void TextField::UpdateLook() {
+  QLineEdit* w = Edit(*this);
+  if (w == nullptr) return;
+  w->setFont(detail::MakeFont(textFont_, textSize_, bold_, StoredFlag(*this, "Italic"), StoredFlag(*this, "Underline")));
+  QPalette pal = w->palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive}) {
+    pal.setColor(group, QPalette::Base, detail::ToQColor(backColor_));
+    pal.setColor(group, QPalette::Text, detail::ToQColor(textColor_));
+  }
+  w->setPalette(pal);
+  Qt::Alignment h = Qt::AlignLeft;
+  if (alignment_ == 2) h = Qt::AlignHCenter;
+  if (alignment_ == 3) h = Qt::AlignRight;
+  w->setAlignment(h | Qt::AlignVCenter);
+  w->setFrame(border_);
+  w->setReadOnly(readOnly_);
+}
+
+String TextField::Text() const {
+  QLineEdit* w = Edit(*this);
+  if (w == nullptr) {
+    const PropertyValue* v = StoredProperty("Text");
+    return v != nullptr ? AsString(*v) : String{};
+  }
+  return detail::FromQ(w->text());
+}
+
+void TextField::SetText(const String& text) {
+  if (QLineEdit* w = Edit(*this)) w->setText(detail::ToQ(text));
+}
+
+void TextField::SetReadOnly(bool r) {
+  readOnly_ = r;
+  UpdateLook();
+}
+void TextField::SetBackColor(Color c) {
+  backColor_ = c;
+  UpdateLook();
+}
+void TextField::SetTextColor(Color c) {
+  textColor_ = c;
+  UpdateLook();
+}
+void TextField::SetTextFont(const String& family) {
+  textFont_ = family;
+  UpdateLook();
+}
+void TextField::SetTextSize(Single pixels) {
+  textSize_ = pixels;
+  UpdateLook();
+}
+void TextField::SetBold(bool b) {
+  bold_ = b;
+  UpdateLook();
+}
+void TextField::SetAlignment(Integer a) {
+  alignment_ = a;
+  UpdateLook();
+}
+void TextField::SetBorder(bool b) {
+  border_ = b;
+  UpdateLook();
+}
+
+// The editing commands change nothing in a read-only field (Copy and
+// SelectAll still work there).
+void TextField::Undo() {
+  if (QLineEdit* w = Edit(*this); w != nullptr && !readOnly_) w->undo();
+}
+void TextField::Cut() {
+  if (QLineEdit* w = Edit(*this); w != nullptr && !readOnly_) w->cut();
+}
+void TextField::Copy() {
+  if (QLineEdit* w = Edit(*this)) w->copy();
+}
+void TextField::Paste() {
+  if (QLineEdit* w = Edit(*this); w != nullptr && !readOnly_) w->paste();
+}
+void TextField::Clear() {
+  if (QLineEdit* w = Edit(*this); w != nullptr && !readOnly_ && w->hasSelectedText()) w->del();
+}
+void TextField::SelectAll() {
+  if (QLineEdit* w = Edit(*this)) w->selectAll();
+}
+
+bool TextField::ApplyProperty(const String& name, const PropertyValue& value) {
+  using detail::SameName;
+  if (SameName(name, "Text")) {
+    SetText(AsString(value));
+  } else if (SameName(name, "ReadOnly")) {
+    SetReadOnly(AsBoolean(value, readOnly_));
+  } else if (SameName(name, "BackColor")) {
+    SetBackColor(AsColor(value, backColor_));
+  } else if (SameName(name, "TextColor")) {
+    SetTextColor(AsColor(value, textColor_));
+  } else if (SameName(name, "TextFont")) {
+    SetTextFont(AsString(value));
+  } else if (SameName(name, "TextSize")) {
+    SetTextSize(AsSingle(value, textSize_));
+  } else if (SameName(name, "Bold")) {
+    SetBold(AsBoolean(value, bold_));
+  } else if (SameName(name, "Italic") || SameName(name, "Underline")) {
+    UpdateLook();
+  } else if (SameName(name, "Alignment")) {
+    SetAlignment(AsInteger(value, alignment_));
+  } else if (SameName(name, "Border")) {
+    SetBorder(AsBoolean(value, border_));
+  } else {
+    return Control::ApplyProperty(name, value);
+  }
+  return true;
+}
+
+}  // namespace fw
