@@ -1,0 +1,49 @@
+// A main window with its menu bar, built and opened as the program does.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "MenuBar1.h"
+#include "Q.h"
+
+class OpenWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    bar_ = std::make_unique<MenuBar1>();
+    window_ = std::make_unique<Q>(bar_.get());
+    window_->Open();
+  }
+  void TearDown() override {
+    window_.reset();
+    bar_.reset();
+  }
+
+  Q& q() { return *window_; }
+  MenuBar1& bar() { return *bar_; }
+
+ private:
+  std::unique_ptr<MenuBar1> bar_;
+  std::unique_ptr<Q> window_;
+};
+
+// The first and last columns of a canvas surface that hold ink, -1 if none.
+struct InkSpan {
+  int first = -1, last = -1;
+  long pixels = 0;
+};
+
+inline InkSpan InkOf(const fw::Canvas& c, int top = 0, int bottom = -1) {
+  InkSpan span;
+  if (bottom < 0) bottom = c.Height();
+  for (int x = 0; x < c.Width(); ++x) {
+    for (int y = top; y < bottom; ++y) {
+      if (c.PixelIsBlank(x, y)) continue;
+      if (span.first < 0) span.first = x;
+      span.last = x;
+      ++span.pixels;
+    }
+  }
+  return span;
+}
