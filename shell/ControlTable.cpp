@@ -154,13 +154,10 @@ PropertyRecord BevelButtonValues(const String& caption, Single size, bool bold, 
   return r;
 }
 
-// The range's ends come before the value, the maximum first: so a stored
-// range above the default one, or an inverted one, takes the stored value
-// without the value being pushed about on the way.
 PropertyRecord SliderValues(Integer minimum, Integer value, Integer maximum) {
   Record r;
   r.Bool("TabStop", true).Int("LineStep", 1).Int("PageStep", 20).Bool("LiveScroll", false).Int("TickStyle", 0);
-  r.Int("Maximum", maximum).Int("Minimum", minimum).Int("Value", value);
+  r.Int("Minimum", minimum).Int("Value", value).Int("Maximum", maximum);
   return r;
 }
 
