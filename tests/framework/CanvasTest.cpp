@@ -1,0 +1,227 @@
+// The canvas's persistent surface: what Refresh, Graphics and unrequested
+// repaints do with it.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QTest>
+
+#include "Canvas.h"
+#include "Fixture.h"
+#include "Graphics.h"
+
+namespace {
+
+using fw::Canvas;
+using fw::Color;
+using fw::Event;
+using fw::EventArgs;
+
+constexpr Color kBlack{0, 0, 0};
+constexpr Color kRed{255, 0, 0};
+constexpr Color kBlue{0, 0, 255};
+
+// A canvas whose Paint handler fills a 5 x 5 square at the origin in blue and
+// counts its runs.
+struct PaintedCanvas : ::testing::Test {
+  PaintedCanvas() {
+    canvas.SetWidth(50);
+    canvas.SetHeight(40);
+    canvas.AddEventHandler(Event::Paint, [this](fw::Control&, const EventArgs& a) {
+      ++paints;
+      seenColor = a.g->ForeColor();
+      seenSize = a.g->TextSize();
+      seenFont = a.g->TextFont();
+      a.g->SetForeColor(kBlue);
+      a.g->SetTextSize(50);
+      a.g->SetTextFont("Mistral");
+      a.g->FillRect(0, 0, 5, 5);
+      return false;
+    });
+  }
+  Canvas canvas;
+  int paints = 0;
+  Color seenColor{1, 2, 3};
+  fw::Single seenSize = -1;
+  fw::String seenFont;
+};
+
+TEST_F(PaintedCanvas, RefreshClearsAndPaintsBeforeItReturns) {
+  canvas.Graphics().FillRect(20, 20, 3, 3);
+  ASSERT_FALSE(canvas.PixelIsBlank(21, 21));
+  canvas.Refresh(true);
+  EXPECT_EQ(paints, 1);
+  EXPECT_TRUE(canvas.PixelIsBlank(21, 21));  // cleared
+  EXPECT_EQ(canvas.PixelAt(2, 2), kBlue);    // painted
+  EXPECT_TRUE(canvas.PixelIsBlank(10, 10));  // cleared to transparent
+  canvas.Refresh(true);
+  EXPECT_EQ(paints, 2);
+}
+
+TEST_F(PaintedCanvas, EachPaintGetsAFreshGraphics) {
+  canvas.Graphics().SetForeColor(kRed);
+  canvas.Graphics().SetTextSize(18);
+  canvas.Refresh(true);
+  canvas.Refresh(true);
+  EXPECT_EQ(seenColor, kBlack);
+  EXPECT_EQ(seenSize, 0);
+  EXPECT_EQ(seenFont, "System");
+}
+
+TEST_F(PaintedCanvas, OutsideGraphicsKeepsItsStateAndTakesNothingFromPaint) {
+  fw::Graphics& g = canvas.Graphics();
+  EXPECT_EQ(g.ForeColor(), kBlack);
+  EXPECT_EQ(g.TextFont(), "System");
+  g.SetForeColor(kRed);
+  g.SetTextSize(18);
+  canvas.Refresh(true);  // the Paint event sets blue, 50, "Mistral" on its own Graphics
+  fw::Graphics& again = canvas.Graphics();
+  EXPECT_EQ(&again, &g);
+  EXPECT_EQ(again.ForeColor(), kRed);
+  EXPECT_EQ(again.TextSize(), 18);
+  EXPECT_EQ(again.TextFont(), "System");
+  again.FillRect(30, 30, 2, 2);
+  EXPECT_EQ(canvas.PixelAt(30, 30), kRed);  // at once, on the surface
+}
+
+TEST_F(PaintedCanvas, NestedRefreshFromPaintDoesNotRecurse) {
+  canvas.AddEventHandler(Event::Paint, [this](fw::Control&, const EventArgs&) {
+    canvas.Refresh(true);
+    return false;
+  });
+  canvas.Refresh(true);
+  EXPECT_EQ(paints, 1);
+}
+
+TEST(CanvasSurface, SizeChangesTakeEffectInsidePaint) {
+  // A block that sets its own width while it paints and draws over the new
+  // width in the same paint.
+  Canvas block;
+  block.SetWidth(20);
+  block.SetHeight(10);
+  block.AddEventHandler(Event::Paint, [](fw::Control& c, const EventArgs& a) {
+    c.SetHeight(60);
+    c.SetWidth(300);
+    a.g->FillRect(0, 0, c.Width(), c.Height());
+    a.g->SetForeColor(kRed);
+    a.g->DrawRect(0, 0, a.g->Width(), a.g->Height());
+    return false;
+  });
+  block.Refresh(true);
+  EXPECT_EQ(block.Width(), 300);
+  EXPECT_EQ(block.Height(), 60);
+  EXPECT_EQ(block.PixelAt(150, 30), kBlack);
+  EXPECT_EQ(block.PixelAt(299, 59), kRed);
+  EXPECT_EQ(block.PixelAt(299, 30), kRed);
+  EXPECT_GE(block.Surface().width(), 300);
+}
+
+TEST(CanvasSurface, GrowsKeepingItsPictureAndDropsWhatFallsOutside) {
+  Canvas c;
+  c.SetWidth(30);
+  c.SetHeight(30);
+  fw::Graphics& g = c.Graphics();
+  g.FillRect(5, 5, 2, 2);
+  g.FillRect(25, 25, 2, 2);
+  c.SetWidth(100);
+  EXPECT_FALSE(c.PixelIsBlank(5, 5));
+  g.FillRect(90, 10, 2, 2);  // the same Graphics covers the grown canvas
+  EXPECT_FALSE(c.PixelIsBlank(91, 11));
+  c.SetHeight(20);  // (25, 25) lies outside now and is gone
+  c.SetHeight(30);
+  EXPECT_TRUE(c.PixelIsBlank(25, 25));
+  EXPECT_FALSE(c.PixelIsBlank(5, 5));
+}
+
+TEST(CanvasSurface, SizesAreClampedAndTheSurfaceBounded) {
+  Canvas c;
+  c.SetWidth(-5);
+  c.SetHeight(-1);
+  EXPECT_EQ(c.Width(), 0);
+  EXPECT_EQ(c.Height(), 0);
+  c.Graphics().FillRect(0, 0, 10, 10);  // nothing to draw on, nothing happens
+  EXPECT_TRUE(c.PixelIsBlank(0, 0));
+  c.SetWidth(2147483647);
+  c.SetHeight(2147483647);
+  EXPECT_EQ(c.Width(), 32000);
+  EXPECT_EQ(c.Height(), 32000);
+  EXPECT_LE(qint64{c.Surface().width()} * c.Surface().height(), qint64{16} * 1024 * 1024);
+  c.Refresh(true);
+  c.Graphics().FillRect(0, 0, 32000, 32000);
+  EXPECT_FALSE(c.PixelIsBlank(0, 0));
+  EXPECT_TRUE(c.PixelIsBlank(-1, 0));
+  EXPECT_TRUE(c.PixelIsBlank(40000, 40000));
+  EXPECT_EQ(c.PixelAt(-1, -1), kBlack);
+}
+
+// On the screen: first showing paints once, later repaints only show the
+// surface, and transparent canvases let their parent through.
+struct ShownCanvas : ::testing::Test {
+  ShownCanvas() {
+    win.layout = [](fwtest::HookWindow& w) {
+      w.SetProperty("Width", 200);
+      w.SetProperty("Height", 150);
+      w.SetProperty("HasBackColor", true);
+      w.SetProperty("BackColor", Color{0, 255, 0});
+    };
+    win.create = [this](fwtest::HookWindow& w) {
+      canvas = &w.Add<Canvas>("panel", fw::Control::kNoIndex, fwtest::Place(10, 20, 100, 80));
+      canvas->AddEventHandler(Event::Paint, [this](fw::Control&, const EventArgs& a) {
+        ++paints;
+        a.g->SetForeColor(kBlue);
+        a.g->FillRect(0, 0, 10, 10);
+        return false;
+      });
+    };
+  }
+  fwtest::HookWindow win;
+  Canvas* canvas = nullptr;
+  int paints = 0;
+};
+
+TEST_F(ShownCanvas, FirstShowPaintsLaterRepaintsShowTheSurface) {
+  fwtest::ShowAndWait(win);
+  QImage shot = fwtest::Grab(win);
+  EXPECT_GE(paints, 1);
+  EXPECT_EQ(paints, 1);
+  EXPECT_EQ(QColor(shot.pixel(15, 25)), QColor(0, 0, 255));
+  // Drawn outside Paint: visible after an unrequested repaint, which does not
+  // run the Paint event.
+  canvas->Graphics().SetForeColor(kRed);
+  canvas->Graphics().FillRect(50, 50, 10, 10);
+  canvas->Widget()->repaint();
+  shot = fwtest::Grab(win);
+  EXPECT_EQ(paints, 1);
+  EXPECT_EQ(QColor(shot.pixel(65, 75)), QColor(255, 0, 0));
+  // Transparent where nothing was drawn: the window's background.
+  EXPECT_EQ(QColor(shot.pixel(40, 40)), QColor(0, 255, 0));
+  // A requested repaint erases the outside drawing.
+  canvas->Refresh(true);
+  QApplication::processEvents();
+  shot = fwtest::Grab(win);
+  EXPECT_EQ(paints, 2);
+  EXPECT_EQ(QColor(shot.pixel(65, 75)), QColor(0, 255, 0));
+}
+
+TEST_F(ShownCanvas, MouseEventsGiveCanvasCoordinates) {
+  std::vector<std::pair<int, int>> downs, moves;
+  win.create = [&, inner = win.create](fwtest::HookWindow& w) {
+    inner(w);
+    canvas->AddEventHandler(Event::MouseDown, [&](fw::Control&, const EventArgs& a) {
+      downs.emplace_back(a.x, a.y);
+      return true;
+    });
+    canvas->AddEventHandler(Event::MouseMove, [&](fw::Control&, const EventArgs& a) {
+      moves.emplace_back(a.x, a.y);
+      return false;
+    });
+  };
+  fwtest::ShowAndWait(win);
+  QTest::mouseClick(canvas->Widget(), Qt::LeftButton, {}, QPoint(7, 9));
+  QTest::mouseMove(canvas->Widget(), QPoint(30, 40));
+  ASSERT_EQ(downs.size(), 1u);
+  EXPECT_EQ(downs[0], std::make_pair(7, 9));
+  ASSERT_FALSE(moves.empty());
+  EXPECT_EQ(moves.back(), std::make_pair(30, 40));
+}
+
+}  // namespace

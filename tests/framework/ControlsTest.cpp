@@ -1,0 +1,422 @@
+// The controls: labels, text fields, list boxes, sliders and buttons, driven
+// through real widget events.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModel>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <QTableView>
+#include <QTest>
+
+#include <chrono>
+
+#include "BevelButton.h"
+#include "Fixture.h"
+#include "Label.h"
+#include "Listbox.h"
+#include "PushButton.h"
+#include "Slider.h"
+#include "TextField.h"
+
+namespace {
+
+using fw::Color;
+using fw::Control;
+using fw::Event;
+using fw::EventArgs;
+
+int Counter(Control& c, Event e, int* n) {
+  c.AddEventHandler(e, [n](Control&, const EventArgs&) {
+    ++*n;
+    return false;
+  });
+  return 0;
+}
+
+// ---- Label ----------------------------------------------------------------------
+
+TEST(LabelTest, MouseDownGivesThePositionAndTheHandlersAnswer) {
+  fwtest::HookWindow win;
+  fw::Label* label = nullptr;
+  int x = -1, y = -1;
+  win.create = [&](fwtest::HookWindow& w) {
+    label = &w.Add<fw::Label>("friLab", Control::kNoIndex, fwtest::Place(20, 20, 100, 36));
+    label->AddEventHandler(Event::MouseDown, [&](Control&, const EventArgs& a) {
+      x = a.x;
+      y = a.y;
+      return true;
+    });
+  };
+  fwtest::ShowAndWait(win);
+  QTest::mouseClick(label->Widget(), Qt::LeftButton, {}, QPoint(11, 13));
+  EXPECT_EQ(x, 11);
+  EXPECT_EQ(y, 13);
+  EXPECT_TRUE(label->RaiseEvent(Event::MouseDown, EventArgs{nullptr, nullptr, 1, 1}));
+}
+
+TEST(LabelTest, StoredLookReachesTheWidget) {
+  fw::Label label;
+  fw::RuntimeMassPropertySetter(label, {{"Text", fw::String("Mit OK starten!")},
+                                        {"TextFont", fw::String("Handwriting - Dakota")},
+                                        {"TextSize", fw::Single(32)},
+                                        {"TextColor", Color{255, 0, 0}},
+                                        {"Multiline", true},
+                                        {"TextAlign", 2},
+                                        {"Bold", true}});
+  auto* w = static_cast<QLabel*>(label.Widget());
+  EXPECT_EQ(w->text(), QString("Mit OK starten!"));
+  EXPECT_EQ(w->font().family(), QString("DkgHandwriting"));
+  EXPECT_EQ(w->font().pixelSize(), 32);
+  EXPECT_TRUE(w->font().bold());
+  EXPECT_TRUE(w->wordWrap());
+  EXPECT_TRUE(w->alignment() & Qt::AlignHCenter);
+  EXPECT_EQ(w->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  EXPECT_FALSE(w->autoFillBackground());
+  EXPECT_EQ(label.Text(), "Mit OK starten!");
+}
+
+TEST(LabelTest, LabelOverAFieldLetsTheFieldShowThrough) {
+  fwtest::HookWindow win;
+  win.create = [](fwtest::HookWindow& w) {
+    w.Add<fw::TextField>("friFld", Control::kNoIndex,
+                         {{"Left", 40}, {"Top", 40}, {"Width", 80}, {"Height", 35}, {"BackColor", Color{72, 255, 154}}});
+    w.Add<fw::Label>("friLab", Control::kNoIndex, fwtest::Place(20, 41, 101, 36));
+  };
+  fwtest::ShowAndWait(win);
+  const QImage shot = fwtest::Grab(win);
+  EXPECT_EQ(QColor(shot.pixel(100, 60)), QColor(72, 255, 154));
+}
+
+// ---- TextField ---------------------------------------------------------------------
+
+TEST(TextFieldTest, TextChangeForTypingAndForTheProgram) {
+  fwtest::HookWindow win;
+  fw::TextField* field = nullptr;
+  std::vector<std::string> seen;
+  win.create = [&](fwtest::HookWindow& w) {
+    field = &w.Add<fw::TextField>("yFld", Control::kNoIndex, fwtest::Place(10, 10, 80, 28));
+    field->AddEventHandler(Event::TextChange, [&](Control& c, const EventArgs&) {
+      seen.push_back(static_cast<fw::TextField&>(c).Text());
+      return false;
+    });
+  };
+  fwtest::ShowAndWait(win);
+  field->SetText("100");
+  EXPECT_EQ(seen, (std::vector<std::string>{"100"}));
+  field->SetText("100");  // no change, no event
+  EXPECT_EQ(seen.size(), 1u);
+  field->Widget()->setFocus();
+  QTest::keyClick(field->Widget(), Qt::Key_End);
+  QTest::keyClicks(field->Widget(), "5");
+  QTest::keyClick(field->Widget(), Qt::Key_Backspace);
+  EXPECT_EQ(seen, (std::vector<std::string>{"100", "1005", "100"}));
+  field->SetText("Stoß τ");
+  EXPECT_EQ(field->Text(), "Stoß τ");
+}
+
+TEST(TextFieldTest, EditCommandsRespectReadOnly) {
+  fw::TextField field;
+  field.SetText("Sprung");
+  field.SelectAll();
+  field.Cut();
+  EXPECT_EQ(field.Text(), "");
+  field.Paste();
+  EXPECT_EQ(field.Text(), "Sprung");
+  field.Undo();
+  EXPECT_EQ(field.Text(), "");
+
+  field.SetText("Hand");
+  field.SetReadOnly(true);
+  field.SelectAll();
+  field.Cut();
+  field.Clear();
+  field.Paste();
+  EXPECT_EQ(field.Text(), "Hand");
+  field.SetReadOnly(false);
+  field.SelectAll();
+  field.Clear();
+  EXPECT_EQ(field.Text(), "");
+}
+
+TEST(TextFieldTest, StoredLook) {
+  fw::TextField field;
+  fw::RuntimeMassPropertySetter(field, {{"BackColor", Color{72, 255, 154}},
+                                        {"ReadOnly", true},
+                                        {"Alignment", 3},
+                                        {"Border", false},
+                                        {"TextSize", fw::Single(21)}});
+  auto* w = static_cast<QLineEdit*>(field.Widget());
+  EXPECT_EQ(w->palette().color(QPalette::Base), QColor(72, 255, 154));
+  EXPECT_TRUE(w->isReadOnly());
+  EXPECT_TRUE(w->alignment() & Qt::AlignRight);
+  EXPECT_FALSE(w->hasFrame());
+  EXPECT_EQ(w->font().pixelSize(), 21);
+}
+
+// ---- Listbox -----------------------------------------------------------------------
+
+TEST(ListboxTest, RowsCellsAndTheirBounds) {
+  fw::Listbox list;
+  list.SetColumnCount(5);
+  EXPECT_EQ(list.ListCount(), 0);
+  list.AddRow("0");
+  EXPECT_EQ(list.ListCount(), 1);
+  list.AddRow(std::vector<fw::String>{"1", " 2.00", " -3.00", "x", "y", "beyond"});
+  EXPECT_EQ(list.Cell(1, 0), "1");
+  EXPECT_EQ(list.Cell(1, 2), " -3.00");
+  EXPECT_EQ(list.Cell(1, 5), "");  // past the columns
+  list.SetCell(0, 4, " 7.00");
+  EXPECT_EQ(list.Cell(0, 4), " 7.00");
+  EXPECT_EQ(list.Cell(0, 1), "");
+  for (auto [r, c] : {std::pair{-1, 0}, {0, -1}, {2, 0}, {0, 5}, {-2147483647 - 1, 2147483647}}) {
+    list.SetCell(r, c, "no");
+    EXPECT_EQ(list.Cell(r, c), "") << r << "," << c;
+  }
+  list.SetColumnCount(0);
+  EXPECT_EQ(list.ColumnCount(), 1);
+  list.SetColumnCount(100000);
+  EXPECT_EQ(list.ColumnCount(), 256);
+  list.DeleteAllRows();
+  EXPECT_EQ(list.ListCount(), 0);
+  EXPECT_EQ(list.Cell(0, 0), "");
+}
+
+TEST(ListboxTest, FiveHundredOneRowsOfFiveCellsAreCheapAndShown) {
+  fwtest::HookWindow win;
+  fw::Listbox* list = nullptr;
+  win.create = [&](fwtest::HookWindow& w) {
+    list = &w.Add<fw::Listbox>("SigLst", Control::kNoIndex, fwtest::Place(10, 10, 400, 355));
+  };
+  fwtest::ShowAndWait(win);
+  list->SetTextSize(16);
+  list->SetGridLinesVertical(3);
+  list->SetColumnWidths("40");
+  list->SetColumnCount(5);
+  list->DeleteAllRows();
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i <= 500; ++i) {
+    list->AddRow(std::to_string(i));
+    for (int c = 1; c < 5; ++c) list->SetCell(list->ListCount() - 1, c, " 1.00");
+  }
+  QApplication::processEvents();
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  EXPECT_LT(seconds, 2.0);
+  EXPECT_EQ(list->ListCount(), 501);
+  EXPECT_EQ(list->Cell(500, 0), "500");
+  auto* view = static_cast<QTableView*>(list->Widget());
+  EXPECT_EQ(view->model()->rowCount(), 501);
+  EXPECT_EQ(view->model()->data(view->model()->index(500, 0)).toString(), QString("500"));
+  EXPECT_TRUE(view->findChildren<QLineEdit*>().isEmpty());
+  EXPECT_TRUE(view->horizontalHeader()->isHidden());
+  // Column 0 is 40 pixels; the other four share the rest.
+  const int rest = view->viewport()->width() - 40;
+  EXPECT_EQ(view->columnWidth(0), 40);
+  for (int c = 1; c < 5; ++c) EXPECT_EQ(view->columnWidth(c), rest / 4);
+  EXPECT_EQ(view->font().pixelSize(), 16);
+}
+
+TEST(ListboxTest, VerticalGridLinesShowBetweenColumns) {
+  fwtest::HookWindow win;
+  fw::Listbox* list = nullptr;
+  win.create = [&](fwtest::HookWindow& w) {
+    list = &w.Add<fw::Listbox>("SigLst", Control::kNoIndex, fwtest::Place(0, 0, 300, 200));
+  };
+  fwtest::ShowAndWait(win);
+  list->SetColumnCount(2);
+  list->SetColumnWidths("40");
+  list->AddRow("");
+  const auto lineAt = [&](int x) {
+    const QImage img = list->Widget()->grab().toImage();
+    auto* view = static_cast<QTableView*>(list->Widget());
+    const QPoint p = view->viewport()->mapTo(view, QPoint(x, view->rowHeight(0) / 2));
+    return QColor(img.pixel(p)) != QColor(img.pixel(p + QPoint(5, 0)));
+  };
+  EXPECT_FALSE(lineAt(39));
+  list->SetGridLinesVertical(3);
+  EXPECT_TRUE(lineAt(39));
+}
+
+// ---- Slider --------------------------------------------------------------------------
+
+TEST(SliderTest, SettingTheValueRaisesAtOnceAlsoInsideItsOwnHandler) {
+  fw::Slider s;
+  std::vector<int> seen;
+  s.AddEventHandler(Event::ValueChanged, [&](Control& c, const EventArgs&) {
+    auto& me = static_cast<fw::Slider&>(c);
+    seen.push_back(me.Value());
+    if (me.Value() == 10) me.SetValue(20);  // re-entrant: raises before this handler ends
+    seen.push_back(-me.Value());
+    return false;
+  });
+  s.SetValue(10);
+  EXPECT_EQ(seen, (std::vector<int>{10, 20, -20, -20}));
+  seen.clear();
+  s.SetValue(20);  // unchanged: no event
+  EXPECT_TRUE(seen.empty());
+  s.SetValue(1000);  // clamped to the maximum
+  EXPECT_EQ(s.Value(), 100);
+  EXPECT_EQ(seen, (std::vector<int>{100, -100}));
+}
+
+TEST(SliderTest, ARunawayHandlerStopsNesting) {
+  fw::Slider s;
+  s.SetMaximum(1000000);
+  int raised = 0;
+  s.AddEventHandler(Event::ValueChanged, [&](Control& c, const EventArgs&) {
+    ++raised;
+    auto& me = static_cast<fw::Slider&>(c);
+    me.SetValue(me.Value() + 1);
+    return false;
+  });
+  s.SetValue(1);
+  EXPECT_EQ(raised, 64);
+  EXPECT_EQ(s.Value(), 65);
+}
+
+TEST(SliderTest, RangesInvertedRangesAndStoredValues) {
+  fw::Slider s;
+  int raised = 0;
+  // Stored values are accepted as stored, in any order.
+  fw::RuntimeMassPropertySetter(s, {{"Minimum", 1}, {"Value", 0}, {"Maximum", 0}});
+  EXPECT_EQ(s.Minimum(), 1);
+  EXPECT_EQ(s.Maximum(), 0);
+  EXPECT_EQ(s.Value(), 0);
+  Counter(s, Event::ValueChanged, &raised);
+  s.SetMinimum(-100);  // value still inside: no event
+  s.SetMaximum(100);
+  EXPECT_EQ(raised, 0);
+  s.SetValue(50);
+  EXPECT_EQ(raised, 1);
+  s.SetMaximum(30);  // moves the value into the range, which is a change
+  EXPECT_EQ(s.Value(), 30);
+  EXPECT_EQ(raised, 2);
+  s.SetMinimum(80);  // inverted: kept, the value left alone
+  EXPECT_EQ(s.Minimum(), 80);
+  EXPECT_EQ(s.Value(), 30);
+  EXPECT_EQ(raised, 2);
+  s.SetValue(-2147483647 - 1);  // within the inverted bounds' span
+  EXPECT_EQ(s.Value(), 30);
+  s.SetMinimum(-2147483647 - 1);
+  s.SetMaximum(2147483647);
+  s.SetValue(2147483647);
+  EXPECT_EQ(s.Value(), 2147483647);
+  s.SetLineStep(-5);
+  EXPECT_EQ(s.LineStep(), 0);
+}
+
+TEST(SliderTest, OrientationFollowsTheShape) {
+  fw::Slider tall, wide;
+  fw::RuntimeMassPropertySetter(tall, fwtest::Place(654, 40, 25, 417));
+  fw::RuntimeMassPropertySetter(wide, fwtest::Place(678, 457, 510, 23));
+  EXPECT_EQ(static_cast<QSlider*>(tall.Widget())->orientation(), Qt::Vertical);
+  EXPECT_EQ(static_cast<QSlider*>(wide.Widget())->orientation(), Qt::Horizontal);
+  EXPECT_FALSE(static_cast<QSlider*>(tall.Widget())->invertedAppearance());  // maximum at the top
+}
+
+TEST(SliderTest, KeysReportAtOnceDragsOnRelease) {
+  fwtest::HookWindow win;
+  fw::Slider* s = nullptr;
+  std::vector<int> seen;
+  win.create = [&](fwtest::HookWindow& w) {
+    s = &w.Add<fw::Slider>("SlidX", Control::kNoIndex, fwtest::Place(10, 10, 300, 23));
+    s->AddEventHandler(Event::ValueChanged, [&](Control& c, const EventArgs&) {
+      seen.push_back(static_cast<fw::Slider&>(c).Value());
+      return false;
+    });
+  };
+  fwtest::ShowAndWait(win);
+  s->Widget()->setFocus();
+  QTest::keyClick(s->Widget(), Qt::Key_Right);
+  EXPECT_EQ(seen, (std::vector<int>{1}));
+  QTest::keyClick(s->Widget(), Qt::Key_PageUp);
+  EXPECT_EQ(seen, (std::vector<int>{1, 21}));
+  // A drag with LiveScroll False: the value comes when the knob is let go.
+  auto* q = static_cast<QSlider*>(s->Widget());
+  seen.clear();
+  q->setSliderDown(true);
+  q->setSliderPosition(60);
+  q->setSliderPosition(70);
+  EXPECT_TRUE(seen.empty());
+  q->setSliderDown(false);
+  EXPECT_EQ(seen, (std::vector<int>{70}));
+  EXPECT_EQ(s->Value(), 70);
+}
+
+// ---- Buttons -----------------------------------------------------------------------
+
+TEST(PushButtonTest, ClickRaisesActionUnlessDisabled) {
+  fwtest::HookWindow win;
+  fw::PushButton* b = nullptr;
+  int actions = 0;
+  win.create = [&](fwtest::HookWindow& w) {
+    b = &w.Add<fw::PushButton>("LosBut", Control::kNoIndex,
+                               {{"Left", 10}, {"Top", 10}, {"Width", 112}, {"Height", 106},
+                                {"Caption", fw::String("OK")}, {"TextSize", fw::Single(48)}, {"Bold", true}});
+    Counter(*b, Event::Action, &actions);
+  };
+  fwtest::ShowAndWait(win);
+  QTest::mouseClick(b->Widget(), Qt::LeftButton);
+  EXPECT_EQ(actions, 1);
+  b->Push();
+  EXPECT_EQ(actions, 2);
+  b->SetEnabled(false);
+  QTest::mouseClick(b->Widget(), Qt::LeftButton);
+  b->Push();
+  EXPECT_EQ(actions, 2);
+  EXPECT_EQ(b->Widget()->font().pixelSize(), 48);
+  EXPECT_TRUE(b->Widget()->font().bold());
+}
+
+struct BevelTest : ::testing::Test {
+  BevelTest() {
+    win.create = [this](fwtest::HookWindow& w) {
+      cut = &w.Add<fw::BevelButton>("CutBut", Control::kNoIndex,
+                                    {{"Left", 10}, {"Top", 10}, {"Width", 53}, {"Height", 101},
+                                     {"Caption", fw::String("CUT")}, {"TextSize", fw::Single(18)}, {"Bold", true},
+                                     {"Bevel", 1}, {"HasBackColor", true}, {"BackColor", Color{0, 0, 0}},
+                                     {"TextColor", Color{0, 0, 0}}});
+      Counter(*cut, Event::Action, &actions);
+    };
+    fwtest::ShowAndWait(win);
+  }
+  // How many pixels of the face show the colour.
+  int Count(QColor c) {
+    const QImage img = cut->Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int n = 0;
+    for (int y = 4; y < img.height() - 4; ++y)
+      for (int x = 4; x < img.width() - 4; ++x) n += QColor(img.pixel(x, y)) == c ? 1 : 0;
+    return n;
+  }
+  fwtest::HookWindow win;
+  fw::BevelButton* cut = nullptr;
+  int actions = 0;
+};
+
+TEST_F(BevelTest, ClickRaisesActionAndLeavesValueAlone) {
+  QTest::mouseClick(cut->Widget(), Qt::LeftButton);
+  EXPECT_EQ(actions, 1);
+  EXPECT_FALSE(cut->Value());
+  cut->SetValue(true);
+  EXPECT_EQ(actions, 1);  // setting Value is no click
+  QTest::mouseClick(cut->Widget(), Qt::LeftButton);
+  cut->Push();
+  EXPECT_EQ(actions, 3);
+  EXPECT_TRUE(cut->Value());
+}
+
+TEST_F(BevelTest, BlackCaptionOnBlackFaceIsDrawnReadable) {
+  const int black = Count(QColor(0, 0, 0));
+  EXPECT_GT(black, 53 * 101 / 2);  // the face is black
+  EXPECT_GT(Count(QColor(255, 255, 255)), 20);  // the caption stands out in white
+  // Pressed (Value True) looks different from released.
+  const QImage up = cut->Widget()->grab().toImage();
+  cut->SetValue(true);
+  const QImage down = cut->Widget()->grab().toImage();
+  EXPECT_NE(up, down);
+  cut->SetValue(false);
+  EXPECT_EQ(up, cut->Widget()->grab().toImage());
+}
+
+}  // namespace
