@@ -252,3 +252,52 @@ TEST(ControlTable, EveryControlLiesInTheWindowAndOnlyLosButIsUnlockedAtTop) {
   EXPECT_EQ(right, 1194);
   EXPECT_EQ(bottom, 696);
 }
+
+TEST(ControlTable, ConnectsEachControlsHandlersInOrderToItsWindow) {
+  using fw::Event;
+  UnopenedWindow q;
+  q.CreateControls();
+  struct Row {
+    fw::Control* c;
+    std::vector<Event> events;
+  };
+  const Row rows[] = {
+      {q.panel(), {Event::Open, Event::Paint}},
+      {q.nameLab(0), {}},
+      {q.Bx(0), {}},
+      {q.SigLst(), {Event::Open}},
+      {q.SlidY(), {Event::Open, Event::ValueChanged}},
+      {q.TimeLab(), {}},
+      {q.SlidX(), {Event::ValueChanged, Event::Open}},
+      {q.diagram(), {Event::Paint, Event::MouseMove}},
+      {q.Label1(), {}},
+      {q.BBtn(0), {Event::Action, Event::Open}},
+      {q.Instruction(), {Event::Open}},
+      {q.yFld(), {Event::Open, Event::TextChange}},
+      {q.Clb(), {}},
+      {q.RestartBtn(), {Event::Action}},
+      {q.CutBut(), {Event::Action}},
+      {q.param(0), {Event::Open}},
+      {q.param(13), {Event::Open}},
+      {q.parnam(3), {Event::Paint, Event::Open}},
+      {q.parnam(6), {Event::Paint, Event::Open}},
+      {q.ReglerStrecke(), {Event::Open}},
+      {q.LosBut(), {Event::Action}},
+      {q.friFld(), {}},
+      {q.friLab(), {Event::MouseDown}},
+  };
+  for (const Row& r : rows) {
+    ASSERT_NE(r.c, nullptr);
+    std::vector<Event> events;
+    for (const auto& handler : r.c->Handlers()) events.push_back(handler.first);
+    EXPECT_EQ(events, r.events) << r.c->Name() << "(" << r.c->Index() << ")";
+  }
+  // The handlers reach the window's methods with the raising element.
+  q.param(8)->RaiseEvent(Event::Open);
+  EXPECT_EQ(q.param(8)->Left(), 538);
+  EXPECT_EQ(q.param(8)->Top(), 489);
+  EXPECT_EQ(q.param(7)->Left(), 553);  // not raised: still where it was stored
+  q.SigLst()->RaiseEvent(Event::Open);
+  EXPECT_FALSE(q.SigLst()->Visible());
+  EXPECT_FALSE(q.friLab()->RaiseEvent(Event::MouseDown, fw::EventArgs{nullptr, nullptr, 3, 4}));
+}
