@@ -27,29 +27,38 @@ bool MenuItemAlive(const MenuItem* item) { return LiveItems().count(item) != 0; 
 // "Option" is Alt, "Shift" and "Ctrl" stay; a bare key ("Q") takes the command
 // key like the platform's menus do.
 QKeySequence ShortcutFromText(const String& text) {
-  const QString t = ToQ(text).trimmed();
+  QString t = ToQ(text).trimmed();
   if (t.isEmpty()) return {};
-  const QStringList parts = t.split(QLatin1Char('+'), Qt::KeepEmptyParts);
-  QStringList out;
-  for (int i = 0; i < parts.size(); ++i) {
-    QString p = parts[i].trimmed();
-    const bool last = i == parts.size() - 1;
-    if (p.isEmpty()) {
-      if (last) p = QStringLiteral("+");  // "Cmd++"
-      else continue;
-    }
-    if (!last) {
-      const QString lower = p.toLower();
-      if (lower == QLatin1String("cmd") || lower == QLatin1String("command")) p = QStringLiteral("Ctrl");
-      else if (lower == QLatin1String("option") || lower == QLatin1String("opt") || lower == QLatin1String("alt")) p = QStringLiteral("Alt");
-      else if (lower == QLatin1String("shift")) p = QStringLiteral("Shift");
-      else if (lower == QLatin1String("ctrl") || lower == QLatin1String("control")) p = QStringLiteral("Ctrl");
-      else return {};
-    }
-    out << p;
+  // The plus key itself is written as a trailing "++" ("Cmd++").
+  QString key;
+  if (t.endsWith(QLatin1String("++"))) {
+    key = QStringLiteral("+");
+    t.chop(2);
+    if (t.isEmpty()) return {};
+  } else {
+    const int at = t.lastIndexOf(QLatin1Char('+'));
+    key = t.mid(at + 1).trimmed();
+    t = at < 0 ? QString() : t.left(at);
+    if (key.isEmpty() || (at >= 0 && t.isEmpty())) return {};
   }
-  if (out.isEmpty()) return {};
-  if (out.size() == 1) out.prepend(QStringLiteral("Ctrl"));
+  QStringList out;
+  if (!t.isEmpty()) {
+    for (const QString& part : t.split(QLatin1Char('+'))) {
+      const QString lower = part.trimmed().toLower();
+      if (lower == QLatin1String("cmd") || lower == QLatin1String("command") || lower == QLatin1String("ctrl") ||
+          lower == QLatin1String("control")) {
+        out << QStringLiteral("Ctrl");
+      } else if (lower == QLatin1String("option") || lower == QLatin1String("opt") || lower == QLatin1String("alt")) {
+        out << QStringLiteral("Alt");
+      } else if (lower == QLatin1String("shift")) {
+        out << QStringLiteral("Shift");
+      } else {
+        return {};
+      }
+    }
+  }
+  if (out.isEmpty()) out << QStringLiteral("Ctrl");
+  out << key;
   const QKeySequence seq = QKeySequence::fromString(out.join(QLatin1Char('+')), QKeySequence::PortableText);
   if (seq.isEmpty() || seq[0].key() == Qt::Key_unknown) return {};
   return seq;

@@ -1,0 +1,243 @@
+// Menus: the item tree, the menu bar built from it, the quit item and the
+// editing items; and the application's run and quit.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+#include "Application.h"
+#include "Canvas.h"
+#include "Fixture.h"
+#include "Menu.h"
+#include "TextField.h"
+
+namespace {
+
+using fw::MenuItem;
+
+struct CountingItem : MenuItem {
+  int* chosen = nullptr;
+  void Action() override { ++*chosen; }
+};
+
+std::unique_ptr<MenuItem> Item(const char* name, const char* text, const char* shortcut = "") {
+  auto m = std::make_unique<MenuItem>();
+  m->Name = name;
+  m->Text = text;
+  m->KeyboardShortcut = shortcut;
+  return m;
+}
+
+// The program's menu bar: "&Ablage" with the quit item, "&Bearbeiten" with
+// the editing items.
+std::unique_ptr<fw::MenuBar> MakeBar() {
+  auto bar = std::make_unique<fw::MenuBar>();
+  bar->Name = "MenuBar1";
+  MenuItem& file = bar->Append(Item("FileMenu", "&Ablage"));
+  auto quit = std::make_unique<fw::QuitMenuItem>();
+  quit->Name = "FileQuit";
+  quit->Text = "Beenden";
+  quit->KeyboardShortcut = "Cmd+Q";
+  file.Append(std::move(quit));
+  MenuItem& edit = bar->Append(Item("EditMenu", "&Bearbeiten"));
+  edit.Append(Item("EditUndo", "&Rückgängig", "Cmd+Z"));
+  edit.Append(Item("UntitledMenu1", "-"));
+  edit.Append(Item("EditCut", "&Ausschneiden", "Cmd+X"));
+  edit.Append(Item("EditCopy", "&Kopieren", "Cmd+C"));
+  edit.Append(Item("EditPaste", "&Einfügen", "Cmd+V"));
+  edit.Append(Item("EditClear", "&Löschen"));
+  edit.Append(Item("UntitledMenu0", "-"));
+  edit.Append(Item("EditSelectAll", "&Alles auswählen", "Cmd+A"));
+  edit.Append(Item("Untitled", "Eigenes"));
+  return bar;
+}
+
+QAction* FindAction(fw::Window& w, const char* name) { return w.Widget()->menuBar()->findChild<QAction*>(name); }
+
+TEST(MenuTree, ChildLookupAndItems) {
+  auto bar = MakeBar();
+  EXPECT_EQ(bar->Count(), 2);
+  EXPECT_EQ(bar->Item(0)->Name, "FileMenu");
+  EXPECT_EQ(bar->Item(2), nullptr);
+  EXPECT_EQ(bar->Item(-1), nullptr);
+  EXPECT_EQ(bar->Child("FileQuit"), nullptr);  // not a direct child
+  ASSERT_NE(bar->Lookup("FileQuit"), nullptr);
+  EXPECT_NE(dynamic_cast<fw::QuitMenuItem*>(bar->Lookup("FileQuit")), nullptr);
+  EXPECT_EQ(bar->Child("EditMenu")->Child("EditCopy")->Text, "&Kopieren");
+  EXPECT_TRUE(bar->Lookup("UntitledMenu0")->IsSeparator());
+  EXPECT_EQ(bar->Lookup("Nothing"), nullptr);
+  EXPECT_EQ(bar->Append(nullptr).Count(), 0);  // an empty item stands in
+}
+
+TEST(MenuBarWidget, BuiltFromTheTreeWithMnemonicsSeparatorsAndShortcuts) {
+  auto bar = MakeBar();
+  fwtest::HookWindow win;
+  win.layout = [&](fwtest::HookWindow& w) { w.SetMenuBar(bar.get()); };
+  fwtest::ShowAndWait(win);
+  EXPECT_EQ(win.GetMenuBar(), bar.get());
+  const QList<QAction*> top = win.Widget()->menuBar()->actions();
+  ASSERT_EQ(top.size(), 2);
+  EXPECT_EQ(top[0]->text(), QString("&Ablage"));
+  EXPECT_EQ(top[1]->text(), QString("&Bearbeiten"));
+  QMenu* edit = top[1]->menu();
+  ASSERT_NE(edit, nullptr);
+  const QList<QAction*> items = edit->actions();
+  ASSERT_EQ(items.size(), 9);
+  EXPECT_TRUE(items[1]->isSeparator());
+  EXPECT_TRUE(items[6]->isSeparator());
+  EXPECT_EQ(items[7]->text(), QString("&Alles auswählen"));
+  EXPECT_EQ(FindAction(win, "FileQuit")->shortcut(), QKeySequence("Ctrl+Q"));
+  EXPECT_EQ(FindAction(win, "EditCopy")->shortcut(), QKeySequence("Ctrl+C"));
+  EXPECT_TRUE(FindAction(win, "EditClear")->shortcut().isEmpty());
+  // The content area keeps its size below the menu bar.
+  EXPECT_EQ(win.ContentArea()->size(), QSize(600, 400));
+}
+
+TEST(MenuBarWidget, ShortcutTexts) {
+  struct Case {
+    const char* text;
+    QKeySequence expected;
+  };
+  const Case cases[] = {
+      {"Cmd+Q", QKeySequence("Ctrl+Q")},      {"cmd+shift+z", QKeySequence("Ctrl+Shift+Z")},
+      {"Q", QKeySequence("Ctrl+Q")},          {"Option+F4", QKeySequence("Alt+F4")},
+      {"", QKeySequence()},                   {"Cmd+", QKeySequence()},
+      {"Hyper+Q", QKeySequence()},            {"+++", QKeySequence()},
+      {"Cmd++", QKeySequence("Ctrl++")},      {"+Q", QKeySequence()},
+  };
+  for (const auto& c : cases) {
+    auto bar = std::make_unique<fw::MenuBar>();
+    bar->Append(Item("M", "M")).Append(Item("I", "I", c.text));
+    fwtest::HookWindow win;
+    win.SetMenuBar(bar.get());
+    EXPECT_EQ(FindAction(win, "I")->shortcut(), c.expected)
+        << c.text << " gave " << FindAction(win, "I")->shortcut().toString().toStdString();
+  }
+}
+
+TEST(MenuBarWidget, ChoosingAnItemByItsShortcutKey) {
+  auto bar = std::make_unique<fw::MenuBar>();
+  int chosen = 0;
+  auto item = std::make_unique<CountingItem>();
+  item->Name = "Count";
+  item->Text = "Zählen";
+  item->KeyboardShortcut = "Cmd+K";
+  item->chosen = &chosen;
+  bar->Append(Item("M", "&Menü")).Append(std::move(item));
+  fwtest::HookWindow win;
+  win.SetMenuBar(bar.get());
+  fwtest::ShowAndWait(win);
+  win.Widget()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(win.Widget()));
+  QTest::keyClick(win.Widget(), Qt::Key_K, Qt::ControlModifier);
+  EXPECT_EQ(chosen, 1);
+  // An item that has gone: choosing what is left of it does nothing.
+  QAction* stale = FindAction(win, "Count");
+  bar.reset();
+  stale->trigger();
+  EXPECT_EQ(chosen, 1);
+}
+
+// A window with two fields and a canvas that takes the focus.
+struct EditMenu : ::testing::Test {
+  EditMenu() {
+    win.layout = [this](fwtest::HookWindow& w) { w.SetMenuBar(bar.get()); };
+    win.create = [this](fwtest::HookWindow& w) {
+      a = &w.Add<fw::TextField>("a", fw::Control::kNoIndex, fwtest::Place(10, 10, 100, 30));
+      b = &w.Add<fw::TextField>("b", fw::Control::kNoIndex, fwtest::Place(10, 50, 100, 30));
+      c = &w.Add<fw::Canvas>("c", fw::Control::kNoIndex, fwtest::Place(10, 90, 100, 30));
+      c->SetProperty("AcceptFocus", true);
+    };
+    fwtest::ShowAndWait(win);
+    win.Widget()->activateWindow();
+    (void)QTest::qWaitForWindowActive(win.Widget());
+  }
+  void Choose(const char* name) { FindAction(win, name)->trigger(); }
+  std::unique_ptr<fw::MenuBar> bar = MakeBar();
+  fwtest::HookWindow win;
+  fw::TextField* a = nullptr;
+  fw::TextField* b = nullptr;
+  fw::Canvas* c = nullptr;
+};
+
+TEST_F(EditMenu, EditingItemsActOnTheFocusedField) {
+  a->SetText("Sprung");
+  a->Widget()->setFocus();
+  Choose("EditSelectAll");
+  Choose("EditCopy");
+  b->Widget()->setFocus();
+  Choose("EditPaste");
+  EXPECT_EQ(b->Text(), "Sprung");
+  EXPECT_EQ(a->Text(), "Sprung");
+  a->Widget()->setFocus();
+  Choose("EditSelectAll");
+  Choose("EditCut");
+  EXPECT_EQ(a->Text(), "");
+  Choose("EditUndo");
+  EXPECT_EQ(a->Text(), "Sprung");
+  Choose("EditSelectAll");
+  Choose("EditClear");
+  EXPECT_EQ(a->Text(), "");
+  EXPECT_EQ(b->Text(), "Sprung");
+}
+
+TEST_F(EditMenu, OtherItemsRunTheFocusedControlsMenuHandler) {
+  int handled = 0;
+  c->AddMenuHandler("Untitled", [&] {
+    ++handled;
+    return true;
+  });
+  c->Widget()->setFocus();
+  ASSERT_TRUE(c->Widget()->hasFocus());
+  Choose("Untitled");
+  Choose("EditCopy");  // the canvas has no handler for it: nothing happens
+  EXPECT_EQ(handled, 1);
+  a->Widget()->setFocus();
+  Choose("Untitled");  // the field has no such handler
+  EXPECT_EQ(handled, 1);
+}
+
+struct App : fw::Application {
+  std::vector<std::string>* log = nullptr;
+  void Event_Open() override {
+    log->push_back("App.Open");
+    UseGDIPlus = true;
+  }
+};
+
+TEST(ApplicationRun, OpenThenWindowThenLoopUntilQuit) {
+  std::vector<std::string> log;
+  App app;
+  app.log = &log;
+  EXPECT_EQ(fw::Application::Current(), &app);
+  auto bar = MakeBar();
+  app.SetMenuBar(bar.get());
+  fwtest::HookWindow win;
+  const fw::Integer status = app.Run([&] {
+    log.push_back("default window");
+    win.SetMenuBar(app.GetMenuBar());
+    win.Open();
+    QTimer::singleShot(0, [&] {
+      log.push_back("in loop");
+      FindAction(win, "FileQuit")->trigger();
+    });
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(log, (std::vector<std::string>{"App.Open", "default window", "in loop"}));
+  EXPECT_TRUE(app.UseGDIPlus);
+}
+
+TEST(ApplicationRun, QuitBeforeTheLoopEndsRunAtOnce) {
+  App app;
+  std::vector<std::string> log;
+  app.log = &log;
+  EXPECT_EQ(app.Run([&] { app.Quit(3); }), 3);
+  // The next run is not affected.
+  EXPECT_EQ(app.Run([&] { QTimer::singleShot(0, [&] { app.Quit(7); }); }), 7);
+}
+
+}  // namespace

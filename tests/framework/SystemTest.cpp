@@ -1,0 +1,63 @@
+// The beep, the Option key and the fonts asked for by name.
+#include <gtest/gtest.h>
+
+#include <QFont>
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QTest>
+
+#include "Fixture.h"
+#include "Label.h"
+#include "System.h"
+
+namespace {
+
+TEST(Beep, EveryBeepCounts) {
+  const fw::Integer before = fw::BeepCount();
+  fw::Beep();
+  fw::Beep();
+  EXPECT_EQ(fw::BeepCount(), before + 2);
+}
+
+TEST(OptionKey, FollowsAltThroughInputEvents) {
+  fwtest::HookWindow win;
+  fw::Label* l = nullptr;
+  win.create = [&](fwtest::HookWindow& w) { l = &w.Add<fw::Label>("l", fw::Control::kNoIndex, fwtest::Place(0, 0, 50, 50)); };
+  fwtest::ShowAndWait(win);
+  QWidget* target = l->Widget();
+  QTest::keyPress(target, Qt::Key_Alt);
+  EXPECT_TRUE(fw::Keyboard::OptionKey());
+  QTest::mouseMove(target, QPoint(10, 10));  // a move without modifiers releases nothing
+  EXPECT_TRUE(fw::Keyboard::OptionKey());
+  QTest::keyRelease(target, Qt::Key_Alt);
+  EXPECT_FALSE(fw::Keyboard::OptionKey());
+  QTest::mouseClick(target, Qt::LeftButton, Qt::AltModifier, QPoint(5, 5));
+  EXPECT_TRUE(fw::Keyboard::OptionKey());
+  QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_FALSE(fw::Keyboard::OptionKey());
+  // Another key's event carries the modifier.
+  QKeyEvent withAlt(QEvent::KeyPress, Qt::Key_A, Qt::AltModifier, "a");
+  QApplication::sendEvent(target, &withAlt);
+  EXPECT_TRUE(fw::Keyboard::OptionKey());
+  QKeyEvent without(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, "a");
+  QApplication::sendEvent(target, &without);
+  EXPECT_FALSE(fw::Keyboard::OptionKey());
+}
+
+TEST(Fonts, NamesMapToTheInstalledStandIns) {
+  const std::pair<const char*, const char*> table[] = {
+      {"Handwriting - Dakota", "DkgHandwriting"}, {"Mistral", "Kaushan Script"},
+      {"minion pro", "EB Garamond"},              {"Minion Pro", "EB Garamond"},
+      {"times", "Liberation Serif"},              {"TIMES", "Liberation Serif"},
+      {"System", "DejaVu Sans"},                  {"", "DejaVu Sans"},
+      {"DejaVu Serif", "DejaVu Serif"},
+  };
+  for (const auto& [asked, family] : table) EXPECT_EQ(fw::ResolveFontFamily(asked), family) << asked;
+  // Installed, and found also when the toolkit is asked by the old name.
+  for (const char* family : {"DkgHandwriting", "Kaushan Script", "EB Garamond", "Liberation Serif", "DejaVu Sans"}) {
+    EXPECT_EQ(QFontInfo(QFont(family)).family(), QString(family));
+  }
+  EXPECT_EQ(QFontInfo(QFont("Mistral")).family(), QString("Kaushan Script"));
+}
+
+}  // namespace
