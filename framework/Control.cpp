@@ -121,8 +121,16 @@ void Control::SetWidget(QWidget* w) {
   ApplyGeometry();
 }
 
-Integer Control::Left() const { return parent_ != nullptr ? parent_->Left() + left_ : left_; }
-Integer Control::Top() const { return parent_ != nullptr ? parent_->Top() + top_ : top_; }
+Integer Control::Left() const {
+  if (parent_ == nullptr) return left_;
+  return detail::ClampCoord(static_cast<Integer>(std::clamp<std::int64_t>(
+      std::int64_t{parent_->Left()} + left_, -detail::kMaxCoord, detail::kMaxCoord)));
+}
+Integer Control::Top() const {
+  if (parent_ == nullptr) return top_;
+  return detail::ClampCoord(static_cast<Integer>(std::clamp<std::int64_t>(
+      std::int64_t{parent_->Top()} + top_, -detail::kMaxCoord, detail::kMaxCoord)));
+}
 Integer Control::Width() const { return width_; }
 Integer Control::Height() const { return height_; }
 

@@ -216,13 +216,23 @@ void ResizeTo(QMainWindow* mw, int w, int h, bool menuShown) {
 }
 }  // namespace
 
+namespace {
+// A requested side within the window's limits (the minimum wins over a
+// smaller maximum) and never beyond kMaxRequestedSide.
+Integer Side(Integer v, Integer lo, Integer hi) {
+  lo = std::min(lo, kMaxRequestedSide);
+  hi = std::clamp(hi, lo, kMaxRequestedSide);
+  return std::clamp(v, lo, hi);
+}
+}  // namespace
+
 void Window::SetWidth(Integer w) {
-  impl_->width = std::clamp<Integer>(w, std::min(minWidth_, kMaxRequestedSide), std::min(maxWidth_, kMaxRequestedSide));
+  impl_->width = Side(w, minWidth_, maxWidth_);
   ApplyWindowFlags();
 }
 
 void Window::SetHeight(Integer h) {
-  impl_->height = std::clamp<Integer>(h, std::min(minHeight_, kMaxRequestedSide), std::min(maxHeight_, kMaxRequestedSide));
+  impl_->height = Side(h, minHeight_, maxHeight_);
   ApplyWindowFlags();
 }
 

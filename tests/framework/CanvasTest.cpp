@@ -83,6 +83,14 @@ TEST_F(PaintedCanvas, OutsideGraphicsKeepsItsStateAndTakesNothingFromPaint) {
   EXPECT_EQ(canvas.PixelAt(30, 30), kRed);  // at once, on the surface
 }
 
+TEST_F(PaintedCanvas, RefreshWithoutEraseRepaintsOverThePicture) {
+  canvas.Graphics().FillRect(20, 20, 3, 3);
+  canvas.Refresh(false);
+  EXPECT_EQ(paints, 1);
+  EXPECT_FALSE(canvas.PixelIsBlank(21, 21));
+  EXPECT_EQ(canvas.PixelAt(2, 2), kBlue);
+}
+
 TEST_F(PaintedCanvas, NestedRefreshFromPaintDoesNotRecurse) {
   canvas.AddEventHandler(Event::Paint, [this](fw::Control&, const EventArgs&) {
     canvas.Refresh(true);

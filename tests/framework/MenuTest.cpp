@@ -13,6 +13,7 @@
 #include "Canvas.h"
 #include "Fixture.h"
 #include "Menu.h"
+#include "PushButton.h"
 #include "TextField.h"
 
 namespace {
@@ -238,6 +239,25 @@ TEST(ApplicationRun, QuitBeforeTheLoopEndsRunAtOnce) {
   EXPECT_EQ(app.Run([&] { app.Quit(3); }), 3);
   // The next run is not affected.
   EXPECT_EQ(app.Run([&] { QTimer::singleShot(0, [&] { app.Quit(7); }); }), 7);
+}
+
+TEST(ApplicationRun, AnExceptionFromAHandlerEndsTheLoopWithStatusOne) {
+  App app;
+  std::vector<std::string> log;
+  app.log = &log;
+  fwtest::HookWindow win;
+  fw::PushButton* b = nullptr;
+  win.create = [&](fwtest::HookWindow& w) {
+    b = &w.Add<fw::PushButton>("LosBut", fw::Control::kNoIndex, fwtest::Place(0, 0, 50, 50));
+    b->AddEventHandler(fw::Event::Action, [](fw::Control&, const fw::EventArgs&) -> bool {
+      throw std::runtime_error("nil object");
+    });
+  };
+  const fw::Integer status = app.Run([&] {
+    win.Open();
+    QTimer::singleShot(0, [&] { QTest::mouseClick(b->Widget(), Qt::LeftButton); });
+  });
+  EXPECT_EQ(status, 1);
 }
 
 }  // namespace

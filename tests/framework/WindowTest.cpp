@@ -260,6 +260,11 @@ TEST(WindowProperties, TheLayoutRecordGivesTitleSizeLimitsAndButtons) {
   EXPECT_EQ(win.MinWidth(), 0);
   win.SetProperty("Height", 2147483647);
   EXPECT_LE(win.Height(), 32000);
+  // A minimum above the maximum wins.
+  win.SetProperty("MinWidth", 500);
+  win.SetProperty("MaxWidth", 100);
+  win.SetProperty("Width", 50);
+  EXPECT_EQ(win.Width(), 500);
 }
 
 TEST(WindowParents, ControlsInsideACanvasKeepWindowCoordinates) {
