@@ -14,7 +14,10 @@ namespace fw {
 // which clears it (transparent) and runs the Paint event on it at once. A
 // repaint that the program did not ask for (the window uncovered, moved or
 // resized) shows the surface as it is. The surface grows with the canvas and
-// keeps its picture. The Paint event runs on its own fresh Graphics; the
+// keeps its picture; what falls outside a canvas made smaller is dropped. The
+// surface is bounded (8192 pixels a side, 16 Mi pixels in all): a larger
+// canvas shows nothing beyond. Refresh(false) runs the Paint event over the
+// picture without clearing it. The Paint event runs on its own fresh Graphics; the
 // canvas's Graphics() keeps its colour, font and size from use to use.
 // Before its first paint a canvas paints when it is first shown.
 class Canvas : public Control {
