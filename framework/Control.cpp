@@ -55,9 +55,10 @@ QFont MakeFont(const String& family, Single size, bool bold, bool italic, bool u
 }
 
 namespace {
+// Never destroyed: controls may go during the program's static destruction.
 std::unordered_map<const QWidget*, Control*>& WidgetMap() {
-  static std::unordered_map<const QWidget*, Control*> map;
-  return map;
+  static auto* map = new std::unordered_map<const QWidget*, Control*>;
+  return *map;
 }
 }  // namespace
 

@@ -13,9 +13,10 @@
 namespace fw {
 
 namespace {
+// Never destroyed: menu items may go during the program's static destruction.
 std::unordered_set<const MenuItem*>& LiveItems() {
-  static std::unordered_set<const MenuItem*> items;
-  return items;
+  static auto* items = new std::unordered_set<const MenuItem*>;
+  return *items;
 }
 }  // namespace
 
