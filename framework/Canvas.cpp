@@ -78,6 +78,9 @@ Canvas::~Canvas() {
 }
 
 fw::Graphics& Canvas::Graphics() {
+  // A canvas that has never painted paints first, so that what the program
+  // draws now lies on top of its picture and is not wiped by the first show.
+  if (!painted_ && !painting_) RunPaint(true);
   if (!graphics_) graphics_ = std::make_unique<fw::Graphics>(*this);
   return *graphics_;
 }

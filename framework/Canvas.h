@@ -19,7 +19,8 @@ namespace fw {
 // canvas shows nothing beyond. Refresh(false) runs the Paint event over the
 // picture without clearing it. The Paint event runs on its own fresh Graphics; the
 // canvas's Graphics() keeps its colour, font and size from use to use.
-// Before its first paint a canvas paints when it is first shown.
+// A canvas that has never painted paints when it is first shown or when its
+// Graphics() is first fetched, whichever comes first.
 class Canvas : public Control {
  public:
   Canvas();

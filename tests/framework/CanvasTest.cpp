@@ -37,6 +37,9 @@ struct PaintedCanvas : ::testing::Test {
       a.g->FillRect(0, 0, 5, 5);
       return false;
     });
+    // Its first paint, as showing it would run; the tests count from here.
+    canvas.PaintNow();
+    paints = 0;
   }
   Canvas canvas;
   int paints = 0;
@@ -208,6 +211,18 @@ TEST_F(ShownCanvas, FirstShowPaintsLaterRepaintsShowTheSurface) {
   shot = fwtest::Grab(win);
   EXPECT_EQ(paints, 2);
   EXPECT_EQ(QColor(shot.pixel(65, 75)), QColor(0, 255, 0));
+}
+
+TEST_F(ShownCanvas, DrawingBeforeTheFirstShowStaysOnTopOfThePaint) {
+  win.Open();
+  canvas->Graphics().SetForeColor(kRed);
+  canvas->Graphics().FillRect(2, 2, 4, 4);  // over the painted blue square
+  EXPECT_EQ(paints, 1);
+  fwtest::ShowAndWait(win);
+  const QImage shot = fwtest::Grab(win);
+  EXPECT_EQ(paints, 1);
+  EXPECT_EQ(QColor(shot.pixel(13, 23)), QColor(255, 0, 0));
+  EXPECT_EQ(QColor(shot.pixel(18, 28)), QColor(0, 0, 255));
 }
 
 TEST_F(ShownCanvas, MouseEventsGiveCanvasCoordinates) {
