@@ -1,14 +1,316 @@
 // The OK-button dialogue, Restart, the loop cut and the input-shape choice.
+//
+// The OK button leads through five phases: 1 start, 2 parameters, 3 the
+// disturbance z, 4 the reference w, 5 the results; from the results it goes
+// back to the parameters in parameter-correction mode, which keeps z and w and
+// runs the results step as soon as the parameters are accepted. A refusal is a
+// German prompt in Instruction and keeps the phase.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
 #include "Q.h"
+#include "TestSignals.h"
 
-// Built with the dialogue.
-void Q::LosBut_Action(fw::PushButton& /*me*/) {}
+namespace {
 
-// Built with the dialogue.
-void Q::RestartBtn_Action(fw::PushButton& /*me*/) {}
+using fw::Integer;
+using fw::Single;
+using fw::String;
 
-// Built with the dialogue.
-void Q::CutBut_Action(fw::BevelButton& /*me*/) {}
+constexpr Integer kParameters = 7;   // T2, T1, T0, K0, K1, K2, tau per block
+constexpr Integer kFirstStep = 500;  // the run's last step unless w is drawn by hand
+constexpr Integer kHandPoints = 51;  // a complete hand-drawn curve: steps 0 to 50
+constexpr Integer kStepColumn = 40;  // width of the value table's step column
+constexpr Integer kToggleGap = 15;   // from the step column to the first toggle
+constexpr Integer kTogglePitch = 86;
+constexpr Integer kToggleRise = 24;  // the toggles' row above the table
 
-// Built with the dialogue.
-bool Q::friLab_MouseDown(fw::Label& /*me*/, Integer /*X*/, Integer /*Y*/) { return false; }
+Single At(const std::vector<Single>& par, Integer n) { return par[static_cast<std::size_t>(n)]; }
+
+bool AllZero(const std::vector<Single>& par, Integer a, Integer b, Integer c) {
+  return At(par, a) == 0.0f && At(par, b) == 0.0f && At(par, c) == 0.0f;
+}
+
+// T2 + T1 + T0 as the simulation divides by it: each sum rounded to 32 bits.
+Single TimeConstantSum(const std::vector<Single>& par) {
+  const Single t2t1 = At(par, model::kT2) + At(par, model::kT1);
+  return t2t1 + At(par, model::kT0);
+}
+
+bool WholeAndNotNegative(Single deadTime) { return deadTime >= 0.0f && std::floor(deadTime) == deadTime; }
+
+// The prompt that refuses the entered parameters, or the empty text when the
+// loop can be simulated with them. `controller` and `plant` hold 7 values each.
+String ParameterRefusal(const std::vector<Single>& controller, const std::vector<Single>& plant, bool cut) {
+  using namespace model;
+  if (At(controller, kTau) == 0.0f && At(plant, kTau) == 0.0f && !cut) return "Totzeit berücksichtigen!";
+  if (AllZero(controller, kK0, kK1, kK2)) return "Keine Verstärkung im Regler!";
+  if (AllZero(plant, kK0, kK1, kK2)) return "Keine Verstärkung in der Strecke!";
+  if (AllZero(controller, kT2, kT1, kT0)) return "Keine Zeitkonstante im Regler!";
+  if (AllZero(plant, kT2, kT1, kT0)) return "Keine Zeitkonstante in d.Strecke!";
+
+  // Beyond the checks above, the simulation needs finite numbers, dead times
+  // in whole steps and a divisor T2 + T1 + T0 other than 0.
+  //
+  // A number too large for the 32-bit parameter ("1e400", also "1e39") is
+  // stored as infinity and would fill the run with infinities and NaN.
+  for (Integer n = 0; n < kParameters; ++n) {
+    if (!std::isfinite(At(controller, n)) || !std::isfinite(At(plant, n))) return "Parameterwert zu groß!";
+  }
+  // A negative dead time reads the input from steps not computed yet; one
+  // with a fraction is cut to whole steps, so two dead times below 1 would
+  // both act as 0 and the block computed first would read the other's output
+  // before this step has computed it.
+  if (!WholeAndNotNegative(At(controller, kTau)) || !WholeAndNotNegative(At(plant, kTau))) {
+    return "Totzeit als ganze Zahl ab 0 eingeben!";
+  }
+  // Time constants that cancel (1, -1, 0; or 1e8, 1, -1e8 in 32 bits) leave
+  // the block's equation without a solution for its output. All three 0 was
+  // refused above.
+  if (TimeConstantSum(controller) == 0.0f) return "Zeitkonstanten im Regler heben sich auf!";
+  if (TimeConstantSum(plant) == 0.0f) return "Zeitkonstanten in d.Strecke heben sich auf!";
+  return String();
+}
+
+}  // namespace
+
+// ---- The OK button ----
+
+void Q::LosBut_Action(fw::PushButton& /*me*/) {
+  // Opening steps of every click. The resize keeps what s holds, so z from
+  // the disturbance phase, and in parameter-correction mode z and w of the
+  // run before, are still there when the simulation runs.
+  Time = kFirstStep;
+  s.Resize(nSg, Time);
+  if (fw::BevelButton* cutButton = CutBut()) cutButton->SetVisible(false);
+  if (fw::Label* heading = ReglerStrecke()) heading->SetVisible(true);
+
+  switch (Phase) {
+    case 1: StartPhaseStep(); break;
+    case 2: ParameterPhaseStep(); break;
+    case 3: DisturbancePhaseStep(); break;
+    case 4: ReferencePhaseStep(); break;
+    case 5: ResultsPhaseStep(); break;
+    default: break;  // no phase of the dialogue: the opening steps only
+  }
+}
+
+void Q::StartPhaseStep() {
+  parKorr = false;
+  BuildSimpStr();
+  getParam();
+  Prompt("Parameter eingeben!");
+  Phase = 2;
+}
+
+void Q::ParameterPhaseStep() {
+  Blackbox* controller = Bx(1);
+  Blackbox* plant = Bx(2);
+  if (controller == nullptr || plant == nullptr) return;  // both exist from the start phase on
+
+  // All fourteen fields are stored before any check; a refused set stays in
+  // par until the next click copies the fields again.
+  controller->par.resize(kParameters, 0.0f);
+  plant->par.resize(kParameters, 0.0f);
+  for (Integer n = 0; n < kParameters; ++n) {
+    const auto i = static_cast<std::size_t>(n);
+    const fw::TextField* controllerField = param(n);
+    const fw::TextField* plantField = param(n + kParameters);
+    controller->par[i] = fw::ToSingle(fw::Val(controllerField != nullptr ? controllerField->Text() : String()));
+    plant->par[i] = fw::ToSingle(fw::Val(plantField != nullptr ? plantField->Text() : String()));
+  }
+
+  const String refusal = ParameterRefusal(controller->par, plant->par, cut);
+  if (!refusal.empty()) {
+    Prompt(refusal);
+    return;
+  }
+
+  ParReady();
+  if (fw::Canvas* diagramPanel = panel()) diagramPanel->Refresh(true);
+  RedrawBlockDiagram();
+
+  if (parKorr) {
+    ResultsStep();
+    return;
+  }
+  // Into the disturbance phase.
+  Prompt("Störgröße definieren!");
+  if (fw::Label* shapeLabel = friLab()) {
+    shapeLabel->SetText("z");
+    shapeLabel->SetVisible(true);
+  }
+  if (fw::TextField* shapeField = friFld()) {
+    shapeField->SetVisible(true);
+    shapeField->SetText(String(model::kShapeZero));
+  }
+  RestartHandCurve();
+  Phase = 3;
+}
+
+void Q::DisturbancePhaseStep() {
+  if (HandScaleRefused()) return;
+  bool ok = false;
+  input(model::kZ, ok);
+  if (!ok) {
+    // The curve drawn so far stays, to be completed.
+    Prompt("Kurvenzug vervollständigen!");
+    return;
+  }
+  // Into the reference phase.
+  Prompt("Führungsgröße definieren!");
+  if (fw::Label* shapeLabel = friLab()) shapeLabel->SetText("w");
+  if (fw::TextField* shapeField = friFld()) shapeField->SetText(String(model::kShapeZero));
+  RestartHandCurve();
+  Phase = 4;
+}
+
+void Q::ReferencePhaseStep() {
+  if (fw::Label* letter = Clb()) letter->SetVisible(true);
+  fw::Listbox* table = SigLst();
+  if (table != nullptr) {
+    table->SetVisible(true);
+    table->SetTextSize(16);
+    table->SetGridLinesVertical(3);
+    table->SetColumnWidths(fw::Str(kStepColumn));
+    table->SetColumnCount(5);
+    table->DeleteAllRows();
+  }
+
+  // The curve toggles x, y, z, w in a row above the table; each is made once
+  // and keeps its pressed state when a later run shows it again.
+  for (Integer i = 1; i <= 4; ++i) {
+    if (BBtn(i) == nullptr) NewBBtn();
+    fw::BevelButton* toggle = BBtn(i);
+    if (toggle == nullptr || table == nullptr) continue;
+    toggle->SetVisible(true);
+    toggle->SetTop(table->Top() - kToggleRise);
+    toggle->SetLeft(table->Left() + kStepColumn + kToggleGap + kTogglePitch * (i - 1));
+    toggle->SetCaption(fw::NthField("x,y,z,w", ",", i));
+  }
+
+  if (HandScaleRefused()) return;
+  bool ok = false;
+  input(model::kW, ok);
+  if (!ok) {
+    // The table stays shown and empty; the next click sets it up again.
+    Prompt("Kurvenzug vervollständigen!");
+    return;
+  }
+  ResultsStep();
+}
+
+// The end of an accepted reference phase, and of an accepted parameter phase
+// in parameter-correction mode.
+void Q::ResultsStep() {
+  Prompt("Verläufe graphisch anzeigen!");
+  if (fw::Label* shapeLabel = friLab()) shapeLabel->SetVisible(false);
+  if (fw::TextField* shapeField = friFld()) shapeField->SetVisible(false);
+  Eval();
+  // Drawn over what the chart shows: the curves of a run before stay until
+  // the chart is next repainted.
+  Drw();
+  if (fw::PushButton* restart = RestartBtn()) restart->SetEnabled(true);
+  Phase = 5;
+}
+
+void Q::ResultsPhaseStep() {
+  Prompt("Parameter ändern?");
+  CloseBlocks();
+  if (fw::Canvas* diagramPanel = panel()) diagramPanel->Refresh(true);
+  if (fw::Listbox* table = SigLst()) table->DeleteAllRows();
+  BuildSimpStr();
+  getParam();
+  parKorr = true;
+  Phase = 2;
+}
+
+// ---- Shared steps ----
+
+void Q::Prompt(const String& text) {
+  if (fw::Label* prompt = Instruction()) prompt->SetText(text);
+}
+
+void Q::RedrawBlockDiagram() {
+  DrawArrows();
+  SubSymb(30 - dx, 119 - dy);
+  SubSymb(RecMax - 21 - dx, 239 - dy);
+}
+
+void Q::RestartHandCurve() {
+  ix.assign(1, 0);
+  iy.resize(1);  // the hand drawing sets iy(0) before it draws
+}
+
+void Q::CloseBlocks() {
+  // The controller and plant are closed plant first; the next BuildSimpStr
+  // makes them again as Bx(1) and Bx(2).
+  if (Blackbox* plant = Bx(2)) plant->Close();
+  if (Blackbox* controller = Bx(1)) controller->Close();
+}
+
+// A complete hand-drawn curve is read divided by the y scale: a scale that
+// reads as 0 or as no finite number would make every value of the curve 0 or
+// undefined, so the input is refused before it is read. An incomplete curve
+// is left to input, which refuses it with a beep.
+bool Q::HandScaleRefused() {
+  const fw::TextField* shapeField = friFld();
+  if (shapeField == nullptr || shapeField->Text() != model::kShapeHand) return false;
+  const auto points = static_cast<std::size_t>(kHandPoints);
+  if (ix.size() != points || iy.size() < points) return false;
+  const fw::TextField* scaleField = yFld();
+  const fw::Double scale = fw::Val(scaleField != nullptr ? scaleField->Text() : String());
+  if (scale != 0.0 && std::isfinite(scale)) return false;
+  Prompt("y-Maßstab ungleich 0 eingeben!");
+  return true;
+}
+
+// ---- Restart, CUT and the input shape ----
+
+void Q::RestartBtn_Action(fw::PushButton& /*me*/) {
+  if (fw::Canvas* diagramPanel = panel()) diagramPanel->Refresh(true);
+  if (fw::Canvas* chart = diagram()) chart->Refresh(true);
+  CloseBlocks();
+  if (fw::Listbox* table = SigLst()) table->DeleteAllRows();
+  parKorr = false;
+  BuildSimpStr();
+  getParam();
+  Prompt("Parameter eingeben!");
+  for (std::int64_t i = 1; i <= nSg; ++i) {
+    if (fw::BevelButton* toggle = BBtn(static_cast<Integer>(i))) toggle->SetValue(false);
+  }
+  Phase = 2;
+}
+
+void Q::CutBut_Action(fw::BevelButton& me) {
+  if (!cut) {
+    cut = true;
+    if (fw::TextField* controllerDeadTime = param(6)) controllerDeadTime->SetText("0");
+    if (fw::TextField* plantDeadTime = param(13)) plantDeadTime->SetText("0");
+    me.SetValue(true);
+  } else {
+    // Closing the loop again leaves the dead-time fields as they are.
+    cut = false;
+    me.SetValue(false);
+  }
+}
+
+bool Q::friLab_MouseDown(fw::Label& /*me*/, Integer /*X*/, Integer /*Y*/) {
+  fw::TextField* shapeField = friFld();
+  if (shapeField == nullptr) return false;
+  const String shape = shapeField->Text();
+  if (shape == model::kShapeZero) {
+    shapeField->SetText(String(model::kShapeStep));
+  } else if (shape == model::kShapeStep) {
+    shapeField->SetText(String(model::kShapeImpulse));
+  } else if (shape == model::kShapeImpulse) {
+    shapeField->SetText(String(model::kShapeHand));
+    Prompt("mit Optionstaste Kurve zeichnen!");
+  } else if (shape == model::kShapeHand) {
+    shapeField->SetText(String(model::kShapeZero));
+    Prompt(Phase == 4 ? "Führungsgröße definieren!" : "Störgröße definieren!");
+  }
+  return false;
+}

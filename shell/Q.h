@@ -146,5 +146,20 @@ class Q : public fw::Window {
   void MakeControls(std::size_t first, std::size_t last);
   fw::MenuItem* MenuItemNamed(const fw::String& name) const;
 
+  // The OK-button dialogue's steps, one per phase, and what they share.
+  void StartPhaseStep();
+  void ParameterPhaseStep();
+  void DisturbancePhaseStep();
+  void ReferencePhaseStep();
+  void ResultsPhaseStep();
+  void ResultsStep();
+  void Prompt(const fw::String& text);
+  void RedrawBlockDiagram();
+  void RestartHandCurve();
+  void CloseBlocks();
+  // True, with its prompt shown, when a complete hand-drawn curve would be
+  // read with a y scale of 0 or one that is no finite number.
+  bool HandScaleRefused();
+
   MenuBar1* menuBar_;
 };
