@@ -1,8 +1,81 @@
 // Arrows and summing junctions of the block diagram.
+#include <cstdint>
+#include <limits>
+
 #include "Q.h"
 
-// Built with the block diagram.
-void Q::Pfeil(const std::vector<Integer>& /*points*/, const fw::String& /*letter*/) {}
+namespace {
 
-// Built with the block diagram.
-void Q::SubSymb(Integer /*x*/, Integer /*y*/) {}
+using fw::Integer;
+
+Integer Fit(std::int64_t v) {
+  if (v < std::numeric_limits<Integer>::min()) return std::numeric_limits<Integer>::min();
+  if (v > std::numeric_limits<Integer>::max()) return std::numeric_limits<Integer>::max();
+  return static_cast<Integer>(v);
+}
+
+}  // namespace
+
+// Two line segments p0-p1-p2 and a filled head with its tip on p2, pointing
+// the way the letter says. Lines and head take the surface's current colour.
+void Q::Pfeil(const std::vector<Integer>& points, const fw::String& letter) {
+  fw::Canvas* canvas = panel();
+  if (canvas == nullptr) return;
+  fw::Graphics& g = canvas->Graphics();
+
+  auto at = [&points](std::size_t k) -> std::int64_t { return k < points.size() ? points[k] : 0; };
+  const Integer x0 = Fit(at(0) - dx), y0 = Fit(at(1) - dy);
+  const Integer x1 = Fit(at(2) - dx), y1 = Fit(at(3) - dy);
+  const Integer tx = Fit(at(4) - dx), ty = Fit(at(5) - dy);
+
+  const fw::Double x = tx, y = ty;
+  bool head = true;
+  Integer ax = 0, ay = 0, bx = 0, by = 0;
+  if (letter == "W") {
+    ax = Fit(std::int64_t{tx} + 15), ay = fw::ToInteger(y - 7.5);
+    bx = ax, by = fw::ToInteger(y + 7.5);
+  } else if (letter == "N") {
+    ax = fw::ToInteger(x - 7.5), ay = Fit(std::int64_t{ty} + 15);
+    bx = fw::ToInteger(x + 7.5), by = ay;
+  } else if (letter == "O") {
+    ax = Fit(std::int64_t{tx} - 15), ay = fw::ToInteger(y - 7.5);
+    bx = ax, by = fw::ToInteger(y + 7.5);
+  } else if (letter == "S") {
+    ax = fw::ToInteger(x - 7.5), ay = Fit(std::int64_t{ty} - 15);
+    bx = fw::ToInteger(x + 7.5), by = ay;
+  } else {
+    head = false;  // no direction: the path without a head
+  }
+
+  g.DrawLine(x0, y0, x1, y1);
+  g.DrawLine(x1, y1, tx, ty);
+  if (head) g.FillPolygon({0, tx, ty, ax, ay, bx, by});
+}
+
+// A summing junction in the 42 x 42 box at (x, y): a light cyan circle with a
+// black outline, both diagonals inset 7 pixels, and the top quarter filled
+// black. Leaves the surface's colour black.
+void Q::SubSymb(Integer x, Integer y) {
+  fw::Canvas* canvas = panel();
+  if (canvas == nullptr) return;
+  fw::Graphics& g = canvas->Graphics();
+  auto px = [x](std::int64_t d) { return Fit(std::int64_t{x} + d); };
+  auto py = [y](std::int64_t d) { return Fit(std::int64_t{y} + d); };
+
+  g.SetForeColor(fw::RGB(230, 255, 255));
+  g.FillOval(x, y, 42, 42);
+  g.SetForeColor(fw::RGB(0, 0, 0));
+  g.DrawOval(x, y, 42, 42);
+  g.DrawLine(px(7), py(35), px(35), py(7));
+  g.DrawLine(px(7), py(7), px(35), py(35));
+
+  // The centre, then the rim at 135, 165, 195 and 225 degrees, counted from
+  // straight down through the right-hand side.
+  std::vector<Integer> quarter = {0, px(42 / 2), py(42 / 2)};
+  for (Integer k = 9; k <= 15; k += 2) {
+    const fw::Single theta = fw::ToSingle(k * 3.14159265 / 12);
+    quarter.push_back(px(fw::ToInteger(fw::Round(0.5 * 42 * (fw::Sin(theta) + 1)))));
+    quarter.push_back(py(fw::ToInteger(fw::Round(0.5 * 42 * (fw::Cos(theta) + 1)))));
+  }
+  g.FillPolygon(quarter);
+}
