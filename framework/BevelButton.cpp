@@ -21,11 +21,6 @@ QColor Pressed(const QColor& face) {
   return QColor(mix(face.red(), target.red()), mix(face.green(), target.green()), mix(face.blue(), target.blue()));
 }
 
-bool StoredFlag(const Control& c, std::string_view name) {
-  const PropertyValue* v = c.StoredProperty(name);
-  return v != nullptr && AsBoolean(*v);
-}
-
 }  // namespace
 
 // Draws its own face: the back colour (or the palette's button colour), a thin
@@ -49,7 +44,7 @@ class BevelWidget : public QAbstractButton {
   }
   QColor CaptionColor() const {
     const QColor face = FaceColor();
-    QColor text = owner_ != nullptr ? detail::ToQColor(owner_->textColor_) : QColor(0, 0, 0);
+    QColor text = owner_ != nullptr ? detail::ToQColor(owner_->TextColor()) : QColor(0, 0, 0);
     if (!isEnabled()) text = palette().color(QPalette::Disabled, QPalette::ButtonText);
     // A caption that would not stand out from its face is drawn in white on
     // dark faces and in black on light ones.
@@ -112,7 +107,7 @@ void BevelButton::UpdateLook() {
   BevelWidget* w = FaceOf(*this);
   if (w == nullptr) return;
   w->setText(detail::ToQ(caption_));
-  w->setFont(detail::MakeFont(textFont_, textSize_, bold_, StoredFlag(*this, "Italic"), StoredFlag(*this, "Underline")));
+  ApplyTextFont(*w);
   w->update();
 }
 
@@ -136,28 +131,13 @@ void BevelButton::SetBackColor(Color c) {
   backColor_ = c;
   UpdateLook();
 }
-void BevelButton::SetTextColor(Color c) {
-  textColor_ = c;
-  UpdateLook();
-}
-void BevelButton::SetTextFont(const String& family) {
-  textFont_ = family;
-  UpdateLook();
-}
-void BevelButton::SetTextSize(Single pixels) {
-  textSize_ = pixels;
-  UpdateLook();
-}
-void BevelButton::SetBold(bool b) {
-  bold_ = b;
-  UpdateLook();
-}
 
 void BevelButton::Push() {
   if (BevelWidget* w = FaceOf(*this)) w->click();
 }
 
 bool BevelButton::ApplyProperty(const String& name, const PropertyValue& value) {
+  if (ApplyTextProperty(name, value)) return true;
   using detail::SameName;
   if (SameName(name, "Caption")) {
     SetCaption(AsString(value));
@@ -169,16 +149,6 @@ bool BevelButton::ApplyProperty(const String& name, const PropertyValue& value) 
     SetHasBackColor(AsBoolean(value, hasBackColor_));
   } else if (SameName(name, "BackColor")) {
     SetBackColor(AsColor(value, backColor_));
-  } else if (SameName(name, "TextColor")) {
-    SetTextColor(AsColor(value, textColor_));
-  } else if (SameName(name, "TextFont")) {
-    SetTextFont(AsString(value));
-  } else if (SameName(name, "TextSize")) {
-    SetTextSize(AsSingle(value, textSize_));
-  } else if (SameName(name, "Bold")) {
-    SetBold(AsBoolean(value, bold_));
-  } else if (SameName(name, "Italic") || SameName(name, "Underline")) {
-    UpdateLook();
   } else if (SameName(name, "AcceptFocus")) {
     if (BevelWidget* w = FaceOf(*this)) w->setFocusPolicy(AsBoolean(value) ? Qt::StrongFocus : Qt::NoFocus);
   } else {

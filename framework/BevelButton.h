@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Control.h"
+#include "TextControl.h"
 
 namespace fw {
 
@@ -9,7 +9,7 @@ namespace fw {
 // Action. With HasBackColor the face takes BackColor; the caption is drawn in
 // TextColor, or, where that would not stand out from the face, in white or
 // black. Bevel 0 is a thin frame, 1 and more a raised one. Events: Open, Action.
-class BevelButton : public Control {
+class BevelButton : public TextControl {
  public:
   BevelButton();
   std::string_view ClassName() const override { return "BevelButton"; }
@@ -24,14 +24,6 @@ class BevelButton : public Control {
   void SetHasBackColor(bool b);
   Color BackColor() const { return backColor_; }
   void SetBackColor(Color c);
-  Color TextColor() const { return textColor_; }
-  void SetTextColor(Color c);
-  const String& TextFont() const { return textFont_; }
-  void SetTextFont(const String& family);
-  Single TextSize() const { return textSize_; }
-  void SetTextSize(Single pixels);
-  bool Bold() const { return bold_; }
-  void SetBold(bool b);
 
   // A click as the user makes it.
   void Push();
@@ -41,16 +33,12 @@ class BevelButton : public Control {
 
  private:
   friend class BevelWidget;
-  void UpdateLook();
+  void UpdateLook() override;
   String caption_;
   bool value_ = false;
   Integer bevel_ = 0;
   bool hasBackColor_ = false;
   Color backColor_{0, 0, 0};
-  Color textColor_{0, 0, 0};
-  String textFont_ = "System";
-  Single textSize_ = 0;
-  bool bold_ = false;
 };
 
 }  // namespace fw

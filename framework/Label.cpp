@@ -31,11 +31,6 @@ class LabelWidget : public QLabel {
   Label* owner_;
 };
 
-bool StoredFlag(const Control& c, std::string_view name) {
-  const PropertyValue* v = c.StoredProperty(name);
-  return v != nullptr && AsBoolean(*v);
-}
-
 }  // namespace
 
 Label::Label() {
@@ -46,10 +41,9 @@ Label::Label() {
 void Label::UpdateLook() {
   auto* w = static_cast<QLabel*>(Widget());
   if (w == nullptr) return;
-  w->setFont(detail::MakeFont(textFont_, textSize_, bold_, StoredFlag(*this, "Italic"), StoredFlag(*this, "Underline")));
+  ApplyTextFont(*w);
   QPalette pal = w->palette();
-  pal.setColor(QPalette::Active, QPalette::WindowText, detail::ToQColor(textColor_));
-  pal.setColor(QPalette::Inactive, QPalette::WindowText, detail::ToQColor(textColor_));
+  for (auto group : {QPalette::Active, QPalette::Inactive}) pal.setColor(group, QPalette::WindowText, detail::ToQColor(TextColor()));
   w->setPalette(pal);
   w->setWordWrap(multiline_);
   Qt::Alignment h = Qt::AlignLeft;
@@ -62,22 +56,6 @@ void Label::SetText(const String& text) {
   text_ = text;
   if (auto* w = static_cast<QLabel*>(Widget())) w->setText(detail::ToQ(text_));
 }
-void Label::SetTextColor(Color c) {
-  textColor_ = c;
-  UpdateLook();
-}
-void Label::SetTextFont(const String& family) {
-  textFont_ = family;
-  UpdateLook();
-}
-void Label::SetTextSize(Single pixels) {
-  textSize_ = pixels;
-  UpdateLook();
-}
-void Label::SetBold(bool b) {
-  bold_ = b;
-  UpdateLook();
-}
 void Label::SetMultiline(bool m) {
   multiline_ = m;
   UpdateLook();
@@ -88,19 +66,10 @@ void Label::SetTextAlign(Integer a) {
 }
 
 bool Label::ApplyProperty(const String& name, const PropertyValue& value) {
+  if (ApplyTextProperty(name, value)) return true;
   using detail::SameName;
   if (SameName(name, "Text")) {
     SetText(AsString(value));
-  } else if (SameName(name, "TextColor")) {
-    SetTextColor(AsColor(value, textColor_));
-  } else if (SameName(name, "TextFont")) {
-    SetTextFont(AsString(value));
-  } else if (SameName(name, "TextSize")) {
-    SetTextSize(AsSingle(value, textSize_));
-  } else if (SameName(name, "Bold")) {
-    SetBold(AsBoolean(value, bold_));
-  } else if (SameName(name, "Italic") || SameName(name, "Underline")) {
-    UpdateLook();
   } else if (SameName(name, "Multiline")) {
     SetMultiline(AsBoolean(value, multiline_));
   } else if (SameName(name, "TextAlign")) {

@@ -7,10 +7,6 @@
 namespace fw {
 
 namespace {
-bool StoredFlag(const Control& c, std::string_view name) {
-  const PropertyValue* v = c.StoredProperty(name);
-  return v != nullptr && AsBoolean(*v);
-}
 QPushButton* Button(const Control& c) { return static_cast<QPushButton*>(c.Widget()); }
 }  // namespace
 
@@ -29,23 +25,11 @@ void PushButton::UpdateLook() {
   if (b == nullptr) return;
   // The caption is shown as written: "&" is no access letter here.
   b->setText(detail::ToQ(caption_).replace(QLatin1Char('&'), QLatin1String("&&")));
-  b->setFont(detail::MakeFont(textFont_, textSize_, bold_, StoredFlag(*this, "Italic"), StoredFlag(*this, "Underline")));
+  ApplyTextFont(*b);
 }
 
 void PushButton::SetCaption(const String& c) {
   caption_ = c;
-  UpdateLook();
-}
-void PushButton::SetTextFont(const String& family) {
-  textFont_ = family;
-  UpdateLook();
-}
-void PushButton::SetTextSize(Single pixels) {
-  textSize_ = pixels;
-  UpdateLook();
-}
-void PushButton::SetBold(bool b) {
-  bold_ = b;
   UpdateLook();
 }
 
@@ -56,17 +40,10 @@ void PushButton::Push() {
 }
 
 bool PushButton::ApplyProperty(const String& name, const PropertyValue& value) {
+  if (ApplyTextProperty(name, value)) return true;
   using detail::SameName;
   if (SameName(name, "Caption")) {
     SetCaption(AsString(value));
-  } else if (SameName(name, "TextFont")) {
-    SetTextFont(AsString(value));
-  } else if (SameName(name, "TextSize")) {
-    SetTextSize(AsSingle(value, textSize_));
-  } else if (SameName(name, "Bold")) {
-    SetBold(AsBoolean(value, bold_));
-  } else if (SameName(name, "Italic") || SameName(name, "Underline")) {
-    UpdateLook();
   } else if (SameName(name, "Default")) {
     if (QPushButton* b = Button(*this)) b->setDefault(AsBoolean(value));
   } else {

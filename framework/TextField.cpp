@@ -8,11 +8,6 @@ namespace fw {
 
 namespace {
 
-bool StoredFlag(const Control& c, std::string_view name) {
-  const PropertyValue* v = c.StoredProperty(name);
-  return v != nullptr && AsBoolean(*v);
-}
-
 QLineEdit* Edit(const Control& c) { return static_cast<QLineEdit*>(c.Widget()); }
 
 }  // namespace
@@ -31,11 +26,11 @@ TextField::TextField() {
 void TextField::UpdateLook() {
   QLineEdit* w = Edit(*this);
   if (w == nullptr) return;
-  w->setFont(detail::MakeFont(textFont_, textSize_, bold_, StoredFlag(*this, "Italic"), StoredFlag(*this, "Underline")));
+  ApplyTextFont(*w);
   QPalette pal = w->palette();
   for (auto group : {QPalette::Active, QPalette::Inactive}) {
     pal.setColor(group, QPalette::Base, detail::ToQColor(backColor_));
-    pal.setColor(group, QPalette::Text, detail::ToQColor(textColor_));
+    pal.setColor(group, QPalette::Text, detail::ToQColor(TextColor()));
   }
   w->setPalette(pal);
   Qt::Alignment h = Qt::AlignLeft;
@@ -65,22 +60,6 @@ void TextField::SetReadOnly(bool r) {
 }
 void TextField::SetBackColor(Color c) {
   backColor_ = c;
-  UpdateLook();
-}
-void TextField::SetTextColor(Color c) {
-  textColor_ = c;
-  UpdateLook();
-}
-void TextField::SetTextFont(const String& family) {
-  textFont_ = family;
-  UpdateLook();
-}
-void TextField::SetTextSize(Single pixels) {
-  textSize_ = pixels;
-  UpdateLook();
-}
-void TextField::SetBold(bool b) {
-  bold_ = b;
   UpdateLook();
 }
 void TextField::SetAlignment(Integer a) {
@@ -114,6 +93,7 @@ void TextField::SelectAll() {
 }
 
 bool TextField::ApplyProperty(const String& name, const PropertyValue& value) {
+  if (ApplyTextProperty(name, value)) return true;
   using detail::SameName;
   if (SameName(name, "Text")) {
     SetText(AsString(value));
@@ -121,16 +101,6 @@ bool TextField::ApplyProperty(const String& name, const PropertyValue& value) {
     SetReadOnly(AsBoolean(value, readOnly_));
   } else if (SameName(name, "BackColor")) {
     SetBackColor(AsColor(value, backColor_));
-  } else if (SameName(name, "TextColor")) {
-    SetTextColor(AsColor(value, textColor_));
-  } else if (SameName(name, "TextFont")) {
-    SetTextFont(AsString(value));
-  } else if (SameName(name, "TextSize")) {
-    SetTextSize(AsSingle(value, textSize_));
-  } else if (SameName(name, "Bold")) {
-    SetBold(AsBoolean(value, bold_));
-  } else if (SameName(name, "Italic") || SameName(name, "Underline")) {
-    UpdateLook();
   } else if (SameName(name, "Alignment")) {
     SetAlignment(AsInteger(value, alignment_));
   } else if (SameName(name, "Border")) {

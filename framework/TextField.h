@@ -1,12 +1,12 @@
 #pragma once
 
-#include "Control.h"
+#include "TextControl.h"
 
 namespace fw {
 
 // A one-line text entry. Events: Open, TextChange (after every change of the
 // text, typed or set by the program).
-class TextField : public Control {
+class TextField : public TextControl {
  public:
   TextField();
   std::string_view ClassName() const override { return "TextField"; }
@@ -17,14 +17,6 @@ class TextField : public Control {
   void SetReadOnly(bool r);
   Color BackColor() const { return backColor_; }
   void SetBackColor(Color c);
-  Color TextColor() const { return textColor_; }
-  void SetTextColor(Color c);
-  const String& TextFont() const { return textFont_; }
-  void SetTextFont(const String& family);
-  Single TextSize() const { return textSize_; }
-  void SetTextSize(Single pixels);
-  bool Bold() const { return bold_; }
-  void SetBold(bool b);
   // 0 and 1 left, 2 centred, 3 right.
   Integer Alignment() const { return alignment_; }
   void SetAlignment(Integer a);
@@ -43,13 +35,9 @@ class TextField : public Control {
   bool ApplyProperty(const String& name, const PropertyValue& value) override;
 
  private:
-  void UpdateLook();
+  void UpdateLook() override;
   bool readOnly_ = false;
   Color backColor_{255, 255, 255};
-  Color textColor_{0, 0, 0};
-  String textFont_ = "System";
-  Single textSize_ = 0;
-  bool bold_ = false;
   Integer alignment_ = 0;
   bool border_ = true;
 };
