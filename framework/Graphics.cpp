@@ -45,6 +45,20 @@ class SurfacePainter {
   QBrush brush_;
 };
 
+// An oval in the area, outlined or filled; one of at most 2 pixels across
+// fills its area.
+void PaintOval(Canvas& canvas, Color color, Integer left, Integer top, Integer width, Integer height, bool fill) {
+  const int w = Extent(width), h = Extent(height);
+  if (w == 0 || h == 0) return;
+  SurfacePainter p(canvas, color);
+  if (w <= 2 || h <= 2) {
+    p->fillRect(QRect(C(left), C(top), w, h), detail::ToQColor(color));
+    return;
+  }
+  p->setBrush(fill ? p.Brush() : QBrush(Qt::NoBrush));
+  p->drawEllipse(QRect(C(left), C(top), w - 1, h - 1));
+}
+
 }  // namespace
 
 Graphics::Graphics(Canvas& canvas) : canvas_(&canvas) {}
@@ -95,27 +109,11 @@ void Graphics::FillRect(Integer left, Integer top, Integer width, Integer height
 }
 
 void Graphics::DrawOval(Integer left, Integer top, Integer width, Integer height) {
-  const int w = Extent(width), h = Extent(height);
-  if (w == 0 || h == 0) return;
-  SurfacePainter p(*canvas_, foreColor_);
-  if (w <= 2 || h <= 2) {
-    p->fillRect(QRect(C(left), C(top), w, h), detail::ToQColor(foreColor_));
-    return;
-  }
-  p->setBrush(Qt::NoBrush);
-  p->drawEllipse(QRect(C(left), C(top), w - 1, h - 1));
+  PaintOval(*canvas_, foreColor_, left, top, width, height, false);
 }
 
 void Graphics::FillOval(Integer left, Integer top, Integer width, Integer height) {
-  const int w = Extent(width), h = Extent(height);
-  if (w == 0 || h == 0) return;
-  SurfacePainter p(*canvas_, foreColor_);
-  if (w <= 2 || h <= 2) {
-    p->fillRect(QRect(C(left), C(top), w, h), detail::ToQColor(foreColor_));
-    return;
-  }
-  p->setBrush(p.Brush());
-  p->drawEllipse(QRect(C(left), C(top), w - 1, h - 1));
+  PaintOval(*canvas_, foreColor_, left, top, width, height, true);
 }
 
 void Graphics::FillPolygon(const std::vector<Integer>& points) {
