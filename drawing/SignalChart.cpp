@@ -1,8 +1,159 @@
 // The signal chart: background, grid, curves, legend.
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
 #include "Q.h"
 
-// Built with the signal chart.
-void Q::diagram_Paint(fw::Canvas& /*me*/, fw::Graphics& /*g*/, const fw::Areas& /*areas*/) {}
+namespace {
 
-// Built with the signal chart.
-void Q::Drw() {}
+using fw::Integer;
+
+Integer Fit(std::int64_t v) {
+  if (v < std::numeric_limits<Integer>::min()) return std::numeric_limits<Integer>::min();
+  if (v > std::numeric_limits<Integer>::max()) return std::numeric_limits<Integer>::max();
+  return static_cast<Integer>(v);
+}
+
+// Nothing is shown beyond this many pixels on a side of a canvas's surface,
+// so the grid never needs more lines than that.
+constexpr std::int64_t kSurfaceSide = 8192;
+
+// Runs op on the chart's drawing surface, fetched afresh.
+template <class Op>
+void OnChart(const Q& q, Op op) {
+  if (fw::Canvas* chart = q.diagram()) op(chart->Graphics());
+}
+
+fw::String TextOf(const fw::Label* label) { return label != nullptr ? label->Text() : fw::String(); }
+fw::String TextOf(const fw::TextField* field) { return field != nullptr ? field->Text() : fw::String(); }
+
+// The horizontal grid: line i on row yZero + i * a / 2 for i from
+// Floor(-2 yZero / a) to Ceil(2 (H - yZero) / a). Only the lines that can
+// fall on the canvas are drawn; where they lie closer than a pixel apart
+// they cover every row between the outermost ones, drawn row by row.
+void HorizontalGrid(fw::Graphics& g, Integer W, Integer H, Integer yZero, fw::Single a) {
+  if (a == 0 || !std::isfinite(a)) return;
+  const fw::Double lowerD = fw::Floor(static_cast<fw::Double>(-2 * std::int64_t{yZero}) / a);
+  const fw::Double upperD = fw::Ceil(static_cast<fw::Double>(2 * (std::int64_t{H} - yZero)) / a);
+  std::int64_t lower = fw::ToInteger(lowerD);
+  std::int64_t upper = fw::ToInteger(upperD);
+  if (lower > upper) return;
+
+  const fw::Double half = a * 0.5;
+  auto row = [&](std::int64_t i) { return fw::ToInteger(yZero + static_cast<fw::Double>(i) * half); };
+  const std::int64_t lastRow = std::min<std::int64_t>(H, kSurfaceSide);
+  if (lastRow < 0) return;
+  // The i whose rows lie within -1 .. lastRow + 1, with a line to spare.
+  fw::Double iTop = (-1.0 - yZero) / half, iBottom = (lastRow + 1.0 - yZero) / half;
+  if (iTop > iBottom) std::swap(iTop, iBottom);
+  lower = std::max<std::int64_t>(lower, fw::ToInteger(fw::Floor(iTop)) - 1);
+  upper = std::min<std::int64_t>(upper, fw::ToInteger(fw::Ceil(iBottom)) + 1);
+  if (lower > upper) return;
+
+  if (std::fabs(half) >= 1) {
+    for (std::int64_t i = lower; i <= upper; ++i) {
+      const Integer y = row(i);
+      g.DrawLine(0, y, W, y);
+    }
+    return;
+  }
+  const std::int64_t from = std::max<std::int64_t>(0, std::min(row(lower), row(upper)));
+  const std::int64_t to = std::min<std::int64_t>(lastRow, std::max(row(lower), row(upper)));
+  for (std::int64_t y = from; y <= to; ++y) g.DrawLine(0, static_cast<Integer>(y), W, static_cast<Integer>(y));
+}
+
+// The vertical grid: a line every 10 shown steps, x = Round(u * 5000 / Ts)
+// for u = 1 .. Floor(Ts / 10). Beyond 5000 shown steps the lines lie closer
+// than a pixel and fill every column from the first line to the last.
+void VerticalGrid(const Q& q, fw::Graphics& g, Integer H) {
+  const fw::Double Ts = fw::Val(TextOf(q.TimeLab()));
+  if (!(Ts > 0) || !std::isfinite(Ts)) return;
+  auto lineAt = [Ts](std::int64_t u) { return fw::ToInteger(fw::Round(static_cast<fw::Double>(u * 5000) / Ts)); };
+  if (Ts <= 5000) {
+    for (std::int64_t u = 1; u <= fw::Floor(fw::Val(TextOf(q.TimeLab())) / 10); ++u) {
+      const Integer x = lineAt(u);
+      g.DrawLine(x, 0, x, H);
+    }
+    return;
+  }
+  const std::int64_t last = static_cast<std::int64_t>(fw::Floor(Ts / 10));
+  const std::int64_t from = std::max<std::int64_t>(0, lineAt(1));
+  const fw::Double lastX = fw::Round(static_cast<fw::Double>(last) * 5000 / Ts);
+  const std::int64_t to = std::min<std::int64_t>(kSurfaceSide, fw::ToInteger(lastX));
+  for (std::int64_t x = from; x <= to; ++x) g.DrawLine(static_cast<Integer>(x), 0, static_cast<Integer>(x), H);
+}
+
+}  // namespace
+
+// Background, grid every half y unit and every 10 shown steps, frame and the
+// area letter. The curves are drawn over it by Drw.
+void Q::diagram_Paint(fw::Canvas& me, fw::Graphics& g, const fw::Areas& /*areas*/) {
+  const Integer W = me.Width(), H = me.Height();
+  g.SetForeColor(fw::RGB(255, 255, 255));
+  g.FillRect(0, 0, W, H);
+
+  g.SetForeColor(fw::RGB(200, 200, 200));
+  HorizontalGrid(g, W, H, yZero, fw::ToSingle(fw::Val(TextOf(yFld()))));
+  VerticalGrid(*this, g, H);
+
+  g.SetForeColor(fw::RGB(0, 0, 0));
+  g.DrawRect(0, 0, W, H);
+  g.SetForeColor(fw::RGB(255, 0, 0));
+  g.SetTextFont("Mistral");
+  g.SetTextSize(50);
+  g.DrawString("B", 10, 40);
+}
+
+// The zero line and every pressed toggle's curve with its rings and legend
+// letter, over what the chart shows.
+void Q::Drw() {
+  const fw::Color colours[4] = {fw::RGB(0, 0, 0), fw::RGB(180, 0, 0), fw::RGB(0, 180, 0), fw::RGB(0, 0, 180)};
+
+  fw::Canvas* chart = diagram();
+  if (chart == nullptr) return;
+  const Integer T = fw::ToInteger(fw::Val(TextOf(TimeLab())));
+  const Integer W = chart->Width();
+  const Integer H = chart->Height();
+  const fw::Single p = T != 0 ? fw::ToSingle(static_cast<fw::Double>(W) / T) : 0.0f;
+  const fw::Single a = fw::ToSingle(fw::Val(TextOf(yFld())));
+
+  OnChart(*this, [&](fw::Graphics& g) { g.SetForeColor(colours[0]); });
+  OnChart(*this, [&](fw::Graphics& g) { g.DrawLine(0, yZero, W, yZero); });
+
+  const Integer r = T < 25 ? 4 : fw::ToInteger(fw::Round(100.0 / T));
+  const Integer side = 2 * r + 1;
+
+  // Steps beyond what s holds are not drawn.
+  const std::int64_t steps = std::min<std::int64_t>(T, s.StepBound());
+  auto X = [p](std::int64_t t) { return fw::ToInteger(fw::Round(static_cast<fw::Double>(p) * static_cast<fw::Double>(t))); };
+  auto Y = [this, a](std::int64_t i, std::int64_t t) {
+    const fw::Single av = a * s.Get(static_cast<Integer>(i), static_cast<Integer>(t));
+    return fw::ToInteger(fw::Round(static_cast<fw::Double>(yZero) - av));
+  };
+
+  std::int64_t k = 0;
+  for (std::int64_t i = 1; i <= nSg; ++i) {
+    fw::BevelButton* toggle = BBtn(static_cast<Integer>(i));
+    if (toggle == nullptr || !toggle->Value()) continue;
+    ++k;
+    const fw::Color colour = colours[k % 4];
+    const fw::String caption = toggle->Caption();
+    OnChart(*this, [&](fw::Graphics& g) { g.SetForeColor(colour); });
+    OnChart(*this, [&](fw::Graphics& g) { g.SetTextSize(24); });
+    OnChart(*this, [&](fw::Graphics& g) { g.DrawString(caption, Fit(std::int64_t{W} - 30), Fit(std::int64_t{H} + 18 - 28 * k)); });
+
+    for (std::int64_t j = 1; j <= steps; ++j) {
+      const Integer x1 = X(j - 1), y1 = Y(i, j - 1), x2 = X(j), y2 = Y(i, j);
+      OnChart(*this, [&](fw::Graphics& g) { g.DrawLine(x1, y1, x2, y2); });
+      if (r > 1) {
+        const Integer left = Fit(std::int64_t{x1} - r), top = Fit(std::int64_t{y1} - r);
+        OnChart(*this, [&](fw::Graphics& g) { g.SetForeColor(fw::RGB(255, 255, 255)); });
+        OnChart(*this, [&](fw::Graphics& g) { g.FillOval(left, top, side, side); });
+        OnChart(*this, [&](fw::Graphics& g) { g.SetForeColor(colour); });
+        OnChart(*this, [&](fw::Graphics& g) { g.DrawOval(left, top, side, side); });
+      }
+    }
+  }
+}
