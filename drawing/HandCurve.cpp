@@ -1,5 +1,66 @@
 // Drawing an input curve by hand on the chart.
-#include "Q.h"
+#include <cstdint>
+#include <limits>
 
-// Built with the hand-drawn curve.
-void Q::diagram_MouseMove(fw::Canvas& /*me*/, Integer /*X*/, Integer /*Y*/) {}
+#include "Q.h"
+#include "System.h"
+
+namespace {
+
+using fw::Integer;
+
+Integer Fit(std::int64_t v) {
+  if (v < std::numeric_limits<Integer>::min()) return std::numeric_limits<Integer>::min();
+  if (v > std::numeric_limits<Integer>::max()) return std::numeric_limits<Integer>::max();
+  return static_cast<Integer>(v);
+}
+
+// The largest multiple of w that is not above v (w > 0).
+std::int64_t FloorMultiple(std::int64_t v, std::int64_t w) {
+  std::int64_t q = v / w;
+  if (v % w != 0 && v < 0) --q;
+  return q * w;
+}
+
+}  // namespace
+
+// With the Option key held over the chart and the input shape "Hand", each
+// step of w pixels to the right takes one point of the curve: its x, and its
+// height above the zero line. A pointer that skips a step beeps and is
+// refused; one left of the last point or within its step is ignored.
+void Q::diagram_MouseMove(fw::Canvas& me, Integer X, Integer Y) {
+  if (!fw::Keyboard::OptionKey()) return;
+  fw::TextField* shape = friFld();
+  if (shape == nullptr || shape->Text() != "Hand") return;
+  if (!shape->Visible()) return;
+
+  Time = 50;
+  if (fw::Slider* zoom = SlidX()) zoom->SetValue(100);
+  const Integer w = fw::ToInteger(fw::Round(static_cast<fw::Double>(me.Width()) / Time));
+  if (w <= 0) return;  // a chart narrower than half a step per point takes none
+
+  // Point 0 is (0, 0) from every reset; both lists keep one entry per point.
+  if (ix.empty()) ix.push_back(0);
+  if (iy.size() != ix.size()) iy.resize(ix.size(), 0);
+
+  const std::int64_t last = ix.back();
+  if (X < last) return;
+  iy[0] = 0;
+  const std::int64_t xq = FloorMultiple(std::int64_t{X} + 1, w);
+  if (xq == last) return;
+  if (xq - last > w) {
+    fw::Beep();
+    return;
+  }
+  ix.push_back(Fit(xq));
+  iy.push_back(Fit(std::int64_t{yZero} - Y));
+  const std::size_t n = ix.size() - 1;
+
+  const Integer xa = ix[n - 1], ya = Fit(std::int64_t{yZero} - iy[n - 1]);
+  const Integer xb = ix[n], yb = Fit(std::int64_t{yZero} - iy[n]);
+  if (fw::Canvas* chart = diagram()) chart->Graphics().DrawLine(xa, ya, xb, yb);
+  if (fw::Canvas* chart = diagram()) chart->Graphics().SetForeColor(fw::RGB(255, 255, 255));
+  if (fw::Canvas* chart = diagram()) chart->Graphics().FillOval(Fit(std::int64_t{xb} - 2), Fit(std::int64_t{yb} - 2), 5, 5);
+  if (fw::Canvas* chart = diagram()) chart->Graphics().SetForeColor(fw::RGB(0, 0, 0));
+  if (fw::Canvas* chart = diagram()) chart->Graphics().DrawOval(Fit(std::int64_t{xb} - 2), Fit(std::int64_t{yb} - 2), 5, 5);
+}

@@ -1,0 +1,173 @@
+// Drawing an input curve by hand: Option-key moves over the chart take one
+// point per 10-pixel step, refuse skipped steps with a beep and draw rings.
+#include <QMainWindow>
+#include <QTest>
+
+#include <vector>
+
+#include "System.h"
+#include "WindowFixture.h"
+
+namespace {
+
+const fw::Color kBlack{0, 0, 0};
+const fw::Color kWhite{255, 255, 255};
+
+class HandCurve : public OpenWindow {
+ protected:
+  void SetUp() override {
+    OpenWindow::SetUp();
+    q().Widget()->show();
+    (void)QTest::qWaitForWindowExposed(q().Widget());
+    q().Phase = 3;
+    q().friFld()->SetText("Hand");
+    q().friFld()->SetVisible(true);
+    q().diagram()->Refresh(true);
+    Alt(true);
+  }
+  void TearDown() override {
+    Alt(false);
+    OpenWindow::TearDown();
+  }
+  void Alt(bool down) {
+    QWidget* w = q().diagram()->Widget();
+    if (down) {
+      QTest::keyPress(w, Qt::Key_Alt);
+    } else {
+      QTest::keyRelease(w, Qt::Key_Alt);
+    }
+  }
+  void Move(int x, int y) {
+    QTest::mouseMove(q().diagram()->Widget(), QPoint(x, y));
+  }
+  // The curve so far with points at x 0, 10, ..., 10 n on row 150.
+  void Points(int n) {
+    q().ix.assign(1, 0);
+    q().iy.assign(1, 0);
+    for (int k = 1; k <= n; ++k) {
+      q().ix.push_back(10 * k);
+      q().iy.push_back(50);
+    }
+  }
+  fw::Canvas& chart() { return *q().diagram(); }
+};
+
+}  // namespace
+
+TEST_F(HandCurve, FreshCurveTakesItsFirstPointFromX9) {
+  const fw::Integer beeps = fw::BeepCount();
+  for (int x = 0; x <= 8; ++x) Move(x, 100);
+  EXPECT_EQ(q().ix, std::vector<fw::Integer>{0});
+  EXPECT_EQ(q().Time, 50);
+  EXPECT_EQ(q().SlidX()->Value(), 100);
+  EXPECT_EQ(q().TimeLab()->Text(), "50");
+  Move(9, 100);
+  EXPECT_EQ(q().ix, (std::vector<fw::Integer>{0, 10}));
+  EXPECT_EQ(q().iy, (std::vector<fw::Integer>{0, 100}));  // yZero 200 less row 100
+  // The segment from (0, yZero) and a black ring with a white centre at (10, 100).
+  EXPECT_EQ(chart().PixelAt(1, 190), kBlack);
+  EXPECT_EQ(chart().PixelAt(5, 150), kBlack);
+  EXPECT_EQ(chart().PixelAt(10, 100), kWhite);
+  EXPECT_EQ(chart().PixelAt(10, 98), kBlack);
+  EXPECT_EQ(chart().PixelAt(10, 102), kBlack);
+  EXPECT_EQ(chart().PixelAt(8, 100), kBlack);
+  EXPECT_EQ(chart().PixelAt(10, 97), kWhite);
+  EXPECT_EQ(fw::BeepCount(), beeps);
+  // Within that step nothing more; 19 to 28 would skip a step.
+  for (int x = 10; x <= 18; ++x) Move(x, 50);
+  EXPECT_EQ(q().ix.size(), 2u);
+  EXPECT_EQ(fw::BeepCount(), beeps);
+}
+
+TEST_F(HandCurve, SkippedStepsBeepAndAddNothing) {
+  for (int x : {19, 28}) {
+    Points(0);
+    const fw::Integer beeps = fw::BeepCount();
+    Move(x, 100);
+    EXPECT_EQ(fw::BeepCount(), beeps + 1) << x;
+    EXPECT_EQ(q().ix, std::vector<fw::Integer>{0}) << x;
+  }
+  // Last point at x 40.
+  struct Case {
+    int x;
+    int added;  // x of the new point, 0 for none
+    bool beep;
+  };
+  for (const Case& c : {Case{39, 0, false}, Case{40, 0, false}, Case{48, 0, false}, Case{49, 50, false},
+                        Case{55, 50, false}, Case{59, 60, true}, Case{65, 0, true}, Case{-5, 0, false}}) {
+    Points(4);
+    const fw::Integer beeps = fw::BeepCount();
+    Move(c.x, 120);
+    EXPECT_EQ(fw::BeepCount(), beeps + (c.beep && c.added == 0 ? 1 : 0) + (c.beep && c.added != 0 ? 1 : 0)) << c.x;
+    if (c.added != 0 && !c.beep) {
+      ASSERT_EQ(q().ix.size(), 6u) << c.x;
+      EXPECT_EQ(q().ix.back(), c.added) << c.x;
+      EXPECT_EQ(q().iy.back(), 80) << c.x;
+    } else {
+      EXPECT_EQ(q().ix.size(), 5u) << c.x;
+    }
+  }
+}
+
+TEST_F(HandCurve, LastPointNeedsTheLastColumnAndAFullCurveTakesNoMore) {
+  Points(49);
+  Move(498, 200);
+  EXPECT_EQ(q().ix.size(), 50u);
+  Move(499, 180);
+  ASSERT_EQ(q().ix.size(), 51u);
+  EXPECT_EQ(q().ix.back(), 500);
+  EXPECT_EQ(q().iy.back(), 20);
+  const fw::Integer beeps = fw::BeepCount();
+  for (int x : {0, 250, 499}) Move(x, 10);
+  EXPECT_EQ(q().ix.size(), 51u);
+  EXPECT_EQ(fw::BeepCount(), beeps);
+}
+
+TEST_F(HandCurve, HeightsAreTakenAgainstTheZeroLineOfTheirMoment) {
+  Move(9, 150);
+  q().SlidY()->SetValue(300);  // zero line up to row 100; the chart repaints
+  ASSERT_EQ(q().yZero, 100);
+  Alt(true);
+  Move(19, 150);
+  EXPECT_EQ(q().iy, (std::vector<fw::Integer>{0, 50, -50}));
+  // The new segment starts at point 1's height over the new zero line.
+  EXPECT_EQ(chart().PixelAt(10, 50), kBlack);
+  EXPECT_EQ(chart().PixelAt(15, 100), kBlack);
+  EXPECT_EQ(chart().PixelAt(10, 151), kWhite);  // the old ring is gone
+  EXPECT_EQ(chart().PixelAt(20, 148), kBlack);
+  EXPECT_EQ(chart().PixelAt(20, 150), kWhite);
+}
+
+TEST_F(HandCurve, NothingHappensWithoutTheOptionKeyTheShapeOrTheField) {
+  struct Case {
+    bool alt;
+    const char* shape;
+    bool visible;
+  };
+  for (const Case& c : {Case{false, "Hand", true}, Case{true, "Sprung", true}, Case{true, " ", true},
+                        Case{true, "Hand", false}}) {
+    Points(0);
+    q().Time = 500;
+    q().SlidX()->SetValue(400);
+    q().friFld()->SetText(c.shape);
+    q().friFld()->SetVisible(c.visible);
+    Alt(c.alt);
+    Move(9, 100);
+    Move(20, 100);
+    EXPECT_EQ(q().ix, std::vector<fw::Integer>{0}) << c.shape << c.alt << c.visible;
+    EXPECT_EQ(q().Time, 500) << c.shape;
+    EXPECT_EQ(q().SlidX()->Value(), 400) << c.shape;
+  }
+}
+
+TEST_F(HandCurve, CurveListsOutOfStepAreMadeWhole) {
+  q().ix.clear();
+  q().iy.clear();
+  Move(9, 100);
+  EXPECT_EQ(q().ix, (std::vector<fw::Integer>{0, 10}));
+  EXPECT_EQ(q().iy, (std::vector<fw::Integer>{0, 100}));
+  q().iy.resize(1);
+  Move(19, 90);
+  EXPECT_EQ(q().ix.size(), q().iy.size());
+  EXPECT_EQ(q().iy.back(), 110);
+}
