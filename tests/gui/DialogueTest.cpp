@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include <limits>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -268,6 +269,9 @@ struct RefusalCase {
   Fields fields;
   const char* prompt;
 };
+
+// Test names and failure messages show the case by its name.
+void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.what; }
 
 class ParameterRefusal : public Dialogue, public ::testing::WithParamInterface<RefusalCase> {};
 
