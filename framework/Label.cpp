@@ -49,7 +49,10 @@ void Label::UpdateLook() {
   Qt::Alignment h = Qt::AlignLeft;
   if (textAlign_ == 2) h = Qt::AlignHCenter;
   if (textAlign_ == 3) h = Qt::AlignRight;
-  w->setAlignment(h | Qt::AlignTop);
+  // A single line sits in the middle of the label, so that a large script
+  // letter whose line is taller than the label keeps its ink inside it; a
+  // text of several lines starts at the top.
+  w->setAlignment(h | (multiline_ ? Qt::AlignTop : Qt::AlignVCenter));
 }
 
 void Label::SetText(const String& text) {

@@ -4,7 +4,8 @@
 
 namespace fw {
 
-// A static text. Events: Open, MouseDown (x, y; returns whether handled).
+// A static text: one line centred vertically, or several lines from the top
+// (Multiline). Events: Open, MouseDown (x, y; returns whether handled).
 class Label : public TextControl {
  public:
   Label();

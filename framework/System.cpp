@@ -21,12 +21,15 @@ struct Substitute {
   const char* family;
 };
 // The fonts that the set-up installs in place of the ones the program names.
+// The equations need lining figures (an old-style "1" reads like an "I" in a
+// subscript) and the signs ∆ and τ; the control font must be narrow enough
+// for "Regler     Strecke" and "Sprung" to fit their stored widths.
 constexpr Substitute kSubstitutes[] = {
     {"Handwriting - Dakota", "DkgHandwriting"},
     {"Mistral", "Kaushan Script"},
-    {"minion pro", "EB Garamond"},
+    {"minion pro", "Liberation Serif"},
     {"times", "Liberation Serif"},
-    {"System", "DejaVu Sans"},
+    {"System", "Liberation Sans"},
 };
 
 // Follows the Alt key through the input events that reach the application.
@@ -103,7 +106,7 @@ bool Keyboard::OptionKey() {
 }
 
 String ResolveFontFamily(const String& requested) {
-  if (requested.empty()) return "DejaVu Sans";
+  if (requested.empty()) return "Liberation Sans";
   for (const auto& s : kSubstitutes) {
     if (detail::SameName(requested, s.requested)) return s.family;
   }

@@ -10,8 +10,7 @@ packages=(
   fontconfig fonts-dejavu-core
   fonts-dkg-handwriting   # stands in for "Handwriting - Dakota"
   fonts-kaushanscript     # stands in for "Mistral"
-  fonts-ebgaramond        # stands in for "minion pro"
-  fonts-liberation2       # stands in for "times"
+  fonts-liberation2       # stands in for "minion pro", "times" and "System"
 )
 
 missing=()
