@@ -32,6 +32,10 @@ void TextField::UpdateLook() {
     pal.setColor(group, QPalette::Base, detail::ToQColor(backColor_));
     pal.setColor(group, QPalette::Text, detail::ToQColor(TextColor()));
   }
+  // A disabled field keeps its background colour, and its text stays legible
+  // on it: a field that only shows a value the program sets is disabled.
+  pal.setColor(QPalette::Disabled, QPalette::Base, detail::ToQColor(backColor_));
+  pal.setColor(QPalette::Disabled, QPalette::Text, QColor(90, 90, 90));
   w->setPalette(pal);
   Qt::Alignment h = Qt::AlignLeft;
   if (alignment_ == 2) h = Qt::AlignHCenter;

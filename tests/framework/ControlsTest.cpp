@@ -155,6 +155,14 @@ TEST(TextFieldTest, StoredLook) {
   EXPECT_EQ(w->font().pixelSize(), 21);
 }
 
+TEST(TextFieldTest, DisabledFieldShowsItsBackgroundOnScreen) {
+  fw::TextField field;
+  fw::RuntimeMassPropertySetter(field, {{"Width", 80}, {"Height", 35}, {"BackColor", Color{72, 255, 154}},
+                                        {"Enabled", false}, {"Text", fw::String("Stoß")}});
+  const QImage shot = field.Widget()->grab().toImage();
+  EXPECT_EQ(QColor(shot.pixel(shot.width() - 6, shot.height() / 2)), QColor(72, 255, 154));
+}
+
 // ---- Listbox -----------------------------------------------------------------------
 
 TEST(ListboxTest, RowsCellsAndTheirBounds) {
