@@ -1,20 +1,9 @@
 // Arrows and summing junctions of the block diagram.
 #include <cstdint>
-#include <limits>
 
 #include "Q.h"
 
-namespace {
-
 using fw::Integer;
-
-Integer Fit(std::int64_t v) {
-  if (v < std::numeric_limits<Integer>::min()) return std::numeric_limits<Integer>::min();
-  if (v > std::numeric_limits<Integer>::max()) return std::numeric_limits<Integer>::max();
-  return static_cast<Integer>(v);
-}
-
-}  // namespace
 
 // Two line segments p0-p1-p2 and a filled head with its tip on p2, pointing
 // the way the letter says. Lines and head take the surface's current colour.
@@ -24,24 +13,24 @@ void Q::Pfeil(const std::vector<Integer>& points, const fw::String& letter) {
   fw::Graphics& g = canvas->Graphics();
 
   auto at = [&points](std::size_t k) -> std::int64_t { return k < points.size() ? points[k] : 0; };
-  const Integer x0 = Fit(at(0) - dx), y0 = Fit(at(1) - dy);
-  const Integer x1 = Fit(at(2) - dx), y1 = Fit(at(3) - dy);
-  const Integer tx = Fit(at(4) - dx), ty = Fit(at(5) - dy);
+  const Integer x0 = fw::FitInteger(at(0) - dx), y0 = fw::FitInteger(at(1) - dy);
+  const Integer x1 = fw::FitInteger(at(2) - dx), y1 = fw::FitInteger(at(3) - dy);
+  const Integer tx = fw::FitInteger(at(4) - dx), ty = fw::FitInteger(at(5) - dy);
 
   const fw::Double x = tx, y = ty;
   bool head = true;
   Integer ax = 0, ay = 0, bx = 0, by = 0;
   if (letter == "W") {
-    ax = Fit(std::int64_t{tx} + 15), ay = fw::ToInteger(y - 7.5);
+    ax = fw::FitInteger(std::int64_t{tx} + 15), ay = fw::ToInteger(y - 7.5);
     bx = ax, by = fw::ToInteger(y + 7.5);
   } else if (letter == "N") {
-    ax = fw::ToInteger(x - 7.5), ay = Fit(std::int64_t{ty} + 15);
+    ax = fw::ToInteger(x - 7.5), ay = fw::FitInteger(std::int64_t{ty} + 15);
     bx = fw::ToInteger(x + 7.5), by = ay;
   } else if (letter == "O") {
-    ax = Fit(std::int64_t{tx} - 15), ay = fw::ToInteger(y - 7.5);
+    ax = fw::FitInteger(std::int64_t{tx} - 15), ay = fw::ToInteger(y - 7.5);
     bx = ax, by = fw::ToInteger(y + 7.5);
   } else if (letter == "S") {
-    ax = fw::ToInteger(x - 7.5), ay = Fit(std::int64_t{ty} - 15);
+    ax = fw::ToInteger(x - 7.5), ay = fw::FitInteger(std::int64_t{ty} - 15);
     bx = fw::ToInteger(x + 7.5), by = ay;
   } else {
     head = false;  // no direction: the path without a head
@@ -59,8 +48,8 @@ void Q::SubSymb(Integer x, Integer y) {
   fw::Canvas* canvas = panel();
   if (canvas == nullptr) return;
   fw::Graphics& g = canvas->Graphics();
-  auto px = [x](std::int64_t d) { return Fit(std::int64_t{x} + d); };
-  auto py = [y](std::int64_t d) { return Fit(std::int64_t{y} + d); };
+  auto px = [x](std::int64_t d) { return fw::FitInteger(std::int64_t{x} + d); };
+  auto py = [y](std::int64_t d) { return fw::FitInteger(std::int64_t{y} + d); };
 
   g.SetForeColor(fw::RGB(230, 255, 255));
   g.FillOval(x, y, 42, 42);

@@ -1,6 +1,5 @@
 // The block diagram on the panel: the two blocks, the arrows, the letters.
 #include <cstdint>
-#include <limits>
 #include <vector>
 
 #include "Q.h"
@@ -8,14 +7,6 @@
 namespace {
 
 using fw::Integer;
-
-// Integer sums of coordinates are formed in 64 bits and brought back into
-// the Integer range, so that no block geometry can overflow them.
-Integer Fit(std::int64_t v) {
-  if (v < std::numeric_limits<Integer>::min()) return std::numeric_limits<Integer>::min();
-  if (v > std::numeric_limits<Integer>::max()) return std::numeric_limits<Integer>::max();
-  return static_cast<Integer>(v);
-}
 
 // One arrow path, "x0*y0*x1*y1*x2*y2", back as six Integers.
 std::vector<Integer> PathPoints(const fw::String& path) {
@@ -36,7 +27,7 @@ void Q::panel_Paint(fw::Canvas& me, fw::Graphics& g, const fw::Areas& /*areas*/)
   g.SetForeColor(fw::RGB(255, 0, 0));
   g.SetTextFont("Mistral");
   g.SetTextSize(50);
-  g.DrawString("A", Fit(std::int64_t{me.Width()} - 40), 40);
+  g.DrawString("A", fw::FitInteger(std::int64_t{me.Width()} - 40), 40);
 }
 
 // Creates the controller Bx(1) and the plant Bx(2), places them at diagram x
@@ -50,15 +41,15 @@ void Q::BuildSimpStr() {
     Blackbox* box = Bx(boxIndex);
     fw::Canvas* canvas = panel();
     if (box == nullptr || canvas == nullptr) continue;
-    box->SetLeft(Fit(std::int64_t{125} - dx + canvas->Left()));
-    box->SetTop(Fit(std::int64_t{110} - dy + std::int64_t{i - 1} * 120 + canvas->Top()));
+    box->SetLeft(fw::FitInteger(std::int64_t{125} - dx + canvas->Left()));
+    box->SetTop(fw::FitInteger(std::int64_t{110} - dy + std::int64_t{i - 1} * 120 + canvas->Top()));
   }
   if (Blackbox* controller = Bx(1)) controller->Refresh(true);
   if (Blackbox* plant = Bx(2)) plant->Refresh(true);
 
   DrawArrows();
-  SubSymb(Fit(std::int64_t{30} - dx), Fit(std::int64_t{119} - dy));
-  SubSymb(Fit(std::int64_t{RecMax} - 21 - dx), Fit(std::int64_t{239} - dy));
+  SubSymb(fw::FitInteger(std::int64_t{30} - dx), fw::FitInteger(std::int64_t{119} - dy));
+  SubSymb(fw::FitInteger(std::int64_t{RecMax} - 21 - dx), fw::FitInteger(std::int64_t{239} - dy));
 }
 
 // Fits RecMax and the panel to the blocks' current widths, repaints the
@@ -71,17 +62,17 @@ void Q::DrawArrows() {
   fw::Graphics& g = canvas->Graphics();
 
   const std::int64_t left = canvas->Left();
-  const Integer L1 = Fit(std::int64_t{controller->Left()} - left + dx);
-  const Integer R1 = Fit(std::int64_t{L1} + controller->Width());
-  const Integer L2 = Fit(std::int64_t{plant->Left()} - left + dx);
-  const Integer R2 = Fit(std::int64_t{L2} + plant->Width());
+  const Integer L1 = fw::FitInteger(std::int64_t{controller->Left()} - left + dx);
+  const Integer R1 = fw::FitInteger(std::int64_t{L1} + controller->Width());
+  const Integer L2 = fw::FitInteger(std::int64_t{plant->Left()} - left + dx);
+  const Integer R2 = fw::FitInteger(std::int64_t{L2} + plant->Width());
 
   RecMax = fw::ToInteger(fw::Max(402, fw::Max(R1, R2)) + 70);
   canvas->SetWidth(fw::ToInteger(fw::Max(600, static_cast<fw::Double>(RecMax) + 20)));
   canvas->Refresh(true);
 
   const fw::String rec = fw::Str(RecMax);
-  const fw::String junctionLeft = fw::Str(Fit(std::int64_t{RecMax} - 21));
+  const fw::String junctionLeft = fw::Str(fw::FitInteger(std::int64_t{RecMax} - 21));
   std::vector<fw::String> paths = {
       "51*60*51*60*51*118",
       "72*140*72*140*" + fw::Str(L1) + "*140",
@@ -95,7 +86,7 @@ void Q::DrawArrows() {
   if (cut) {
     paths[2] = fw::Str(R1) + "*140*" + rec + "*140*" + rec + "*225";
     g.SetForeColor(fw::RGB(255, 0, 0));
-    g.FillRect(Fit(std::int64_t{RecMax} - 12 - dx), Fit(std::int64_t{229} - dy), 24, 6);
+    g.FillRect(fw::FitInteger(std::int64_t{RecMax} - 12 - dx), fw::FitInteger(std::int64_t{229} - dy), 24, 6);
     g.SetForeColor(fw::RGB(0, 0, 0));
   }
 
@@ -109,5 +100,5 @@ void Q::DrawArrows() {
   const Letter letters[] = {{"w", 65, 83},     {"e", 92, 130},     {"y", r - 26, 200},
                             {"z", r - 26, 320}, {"u", r - 42, 281}, {"x", 92, 281}};
   g.SetTextSize(18);
-  for (const Letter& l : letters) g.DrawString(l.text, Fit(l.x - dx), Fit(l.y - dy));
+  for (const Letter& l : letters) g.DrawString(l.text, fw::FitInteger(l.x - dx), fw::FitInteger(l.y - dy));
 }

@@ -1,20 +1,9 @@
 // The chart's controls: zero-line and time sliders, y scale, curve toggles.
 #include <cstdint>
-#include <limits>
 
 #include "Q.h"
 
-namespace {
-
 using fw::Integer;
-
-Integer Fit(std::int64_t v) {
-  if (v < std::numeric_limits<Integer>::min()) return std::numeric_limits<Integer>::min();
-  if (v > std::numeric_limits<Integer>::max()) return std::numeric_limits<Integer>::max();
-  return static_cast<Integer>(v);
-}
-
-}  // namespace
 
 // The zero line's slider covers the chart's rows, starting half way up.
 void Q::SlidY_Open(fw::Slider& me) {
@@ -29,7 +18,7 @@ void Q::SlidY_ValueChanged(fw::Slider& /*me*/) {
   fw::Canvas* chart = diagram();
   fw::Slider* slider = SlidY();
   if (chart == nullptr || slider == nullptr) return;
-  yZero = Fit(std::int64_t{chart->Height()} - slider->Value());
+  yZero = fw::FitInteger(std::int64_t{chart->Height()} - slider->Value());
   if (fw::Canvas* c = diagram()) c->Refresh(true);
   Drw();
 }
@@ -38,7 +27,7 @@ void Q::SlidY_ValueChanged(fw::Slider& /*me*/) {
 // v shows 5000 / v steps, from 500 down to 10.
 void Q::SlidX_Open(fw::Slider& me) {
   me.SetWidth(510);
-  if (fw::Canvas* chart = diagram()) me.SetLeft(Fit(std::int64_t{chart->Left()} - 5));
+  if (fw::Canvas* chart = diagram()) me.SetLeft(fw::FitInteger(std::int64_t{chart->Left()} - 5));
   me.SetMaximum(500);
   me.SetMinimum(10);
   me.SetValue(me.Maximum());

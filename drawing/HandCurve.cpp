@@ -1,6 +1,5 @@
 // Drawing an input curve by hand on the chart.
 #include <cstdint>
-#include <limits>
 
 #include "Q.h"
 #include "System.h"
@@ -8,12 +7,6 @@
 namespace {
 
 using fw::Integer;
-
-Integer Fit(std::int64_t v) {
-  if (v < std::numeric_limits<Integer>::min()) return std::numeric_limits<Integer>::min();
-  if (v > std::numeric_limits<Integer>::max()) return std::numeric_limits<Integer>::max();
-  return static_cast<Integer>(v);
-}
 
 // The largest multiple of w that is not above v (w > 0).
 std::int64_t FloorMultiple(std::int64_t v, std::int64_t w) {
@@ -52,15 +45,15 @@ void Q::diagram_MouseMove(fw::Canvas& me, Integer X, Integer Y) {
     fw::Beep();
     return;
   }
-  ix.push_back(Fit(xq));
-  iy.push_back(Fit(std::int64_t{yZero} - Y));
+  ix.push_back(fw::FitInteger(xq));
+  iy.push_back(fw::FitInteger(std::int64_t{yZero} - Y));
   const std::size_t n = ix.size() - 1;
 
-  const Integer xa = ix[n - 1], ya = Fit(std::int64_t{yZero} - iy[n - 1]);
-  const Integer xb = ix[n], yb = Fit(std::int64_t{yZero} - iy[n]);
+  const Integer xa = ix[n - 1], ya = fw::FitInteger(std::int64_t{yZero} - iy[n - 1]);
+  const Integer xb = ix[n], yb = fw::FitInteger(std::int64_t{yZero} - iy[n]);
   if (fw::Canvas* chart = diagram()) chart->Graphics().DrawLine(xa, ya, xb, yb);
   if (fw::Canvas* chart = diagram()) chart->Graphics().SetForeColor(fw::RGB(255, 255, 255));
-  if (fw::Canvas* chart = diagram()) chart->Graphics().FillOval(Fit(std::int64_t{xb} - 2), Fit(std::int64_t{yb} - 2), 5, 5);
+  if (fw::Canvas* chart = diagram()) chart->Graphics().FillOval(fw::FitInteger(std::int64_t{xb} - 2), fw::FitInteger(std::int64_t{yb} - 2), 5, 5);
   if (fw::Canvas* chart = diagram()) chart->Graphics().SetForeColor(fw::RGB(0, 0, 0));
-  if (fw::Canvas* chart = diagram()) chart->Graphics().DrawOval(Fit(std::int64_t{xb} - 2), Fit(std::int64_t{yb} - 2), 5, 5);
+  if (fw::Canvas* chart = diagram()) chart->Graphics().DrawOval(fw::FitInteger(std::int64_t{xb} - 2), fw::FitInteger(std::int64_t{yb} - 2), 5, 5);
 }

@@ -2,19 +2,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
 #include "Q.h"
 
 namespace {
 
 using fw::Integer;
-
-Integer Fit(std::int64_t v) {
-  if (v < std::numeric_limits<Integer>::min()) return std::numeric_limits<Integer>::min();
-  if (v > std::numeric_limits<Integer>::max()) return std::numeric_limits<Integer>::max();
-  return static_cast<Integer>(v);
-}
 
 // Nothing is shown beyond this many pixels on a side of a canvas's surface,
 // so the grid never needs more lines than that.
@@ -142,13 +135,13 @@ void Q::Drw() {
     const fw::String caption = toggle->Caption();
     OnChart(*this, [&](fw::Graphics& g) { g.SetForeColor(colour); });
     OnChart(*this, [&](fw::Graphics& g) { g.SetTextSize(24); });
-    OnChart(*this, [&](fw::Graphics& g) { g.DrawString(caption, Fit(std::int64_t{W} - 30), Fit(std::int64_t{H} + 18 - 28 * k)); });
+    OnChart(*this, [&](fw::Graphics& g) { g.DrawString(caption, fw::FitInteger(std::int64_t{W} - 30), fw::FitInteger(std::int64_t{H} + 18 - 28 * k)); });
 
     for (std::int64_t j = 1; j <= steps; ++j) {
       const Integer x1 = X(j - 1), y1 = Y(i, j - 1), x2 = X(j), y2 = Y(i, j);
       OnChart(*this, [&](fw::Graphics& g) { g.DrawLine(x1, y1, x2, y2); });
       if (r > 1) {
-        const Integer left = Fit(std::int64_t{x1} - r), top = Fit(std::int64_t{y1} - r);
+        const Integer left = fw::FitInteger(std::int64_t{x1} - r), top = fw::FitInteger(std::int64_t{y1} - r);
         OnChart(*this, [&](fw::Graphics& g) { g.SetForeColor(fw::RGB(255, 255, 255)); });
         OnChart(*this, [&](fw::Graphics& g) { g.FillOval(left, top, side, side); });
         OnChart(*this, [&](fw::Graphics& g) { g.SetForeColor(colour); });

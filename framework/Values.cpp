@@ -217,6 +217,11 @@ Integer RuntimeCvtReal64ToSInt32(Double value) {
   return static_cast<Integer>(whole);
 }
 
+Integer FitInteger(std::int64_t value) {
+  return static_cast<Integer>(std::clamp<std::int64_t>(value, std::numeric_limits<Integer>::min(),
+                                                       std::numeric_limits<Integer>::max()));
+}
+
 Integer RuntimeCvtReal32ToSInt32(Single value) { return RuntimeCvtReal64ToSInt32(static_cast<Double>(value)); }
 
 Single ToSingle(Double value) {

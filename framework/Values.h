@@ -94,6 +94,10 @@ Integer RuntimeCvtReal64ToSInt32(Double value);
 Integer RuntimeCvtReal32ToSInt32(Single value);
 inline Integer ToInteger(Double value) { return RuntimeCvtReal64ToSInt32(value); }
 
+// A 64-bit whole number brought into the Integer range (saturating). Integer
+// sums and products that could overflow are formed in 64 bits and fitted back.
+Integer FitInteger(std::int64_t value);
+
 // Double to Single rounded to nearest; values beyond the Single range become
 // +/-infinity, NaN stays NaN. Defined for every input.
 Single ToSingle(Double value);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <limits>
 
 #include "Graphics.h"
 
@@ -16,10 +15,6 @@ constexpr fw::Integer kBaselineY = 35;
 constexpr fw::Single kTokenSize = 21;
 constexpr fw::Single kRaisedOrLoweredSize = 17;
 
-fw::Integer Clamp32(std::int64_t v) {
-  return static_cast<fw::Integer>(std::clamp<std::int64_t>(v, std::numeric_limits<fw::Integer>::min(),
-                                                           std::numeric_limits<fw::Integer>::max()));
-}
 
 // The positions 1..n that both the token and the offset arrays can answer for;
 // an offset the block lacks counts as the baseline.
@@ -55,7 +50,7 @@ void Blackbox::Event_Paint(fw::Graphics& g, const fw::Areas& /*areas*/) {
     SizeFor(g, Offset(*this, i));
     x += fw::ToInteger(g.StringWidth(chc[static_cast<std::size_t>(i)]));
   }
-  SetWidth(Clamp32(x + kRightMargin));
+  SetWidth(fw::FitInteger(x + kRightMargin));
 
   g.SetForeColor(fw::RGB(230, 255, 255));
   g.FillRect(0, 0, Width(), Height());
@@ -67,7 +62,7 @@ void Blackbox::Event_Paint(fw::Graphics& g, const fw::Areas& /*areas*/) {
     const fw::Integer offset = Offset(*this, i);
     const fw::String& token = chc[static_cast<std::size_t>(i)];
     SizeFor(g, offset);
-    g.DrawString(token, Clamp32(x), Clamp32(std::int64_t{kBaselineY} + offset));
+    g.DrawString(token, fw::FitInteger(x), fw::FitInteger(std::int64_t{kBaselineY} + offset));
     x += fw::ToInteger(g.StringWidth(token));
   }
 }

@@ -1,9 +1,7 @@
 // The parameter area: fourteen fields in two columns (controller, plant), the
 // seven name labels between them and the heading; also the value table's and
 // the prompt's open handlers.
-#include <algorithm>
 #include <cstdint>
-#include <limits>
 
 #include "Q.h"
 
@@ -15,18 +13,12 @@ constexpr fw::Integer kControllerLeft = 428;
 constexpr fw::Integer kColumnPitch = 110;
 constexpr fw::Integer kNameLeft = 505;
 constexpr fw::Integer kRows = 7;
-
-fw::Integer Clamp32(std::int64_t v) {
-  return static_cast<fw::Integer>(std::clamp<std::int64_t>(v, std::numeric_limits<fw::Integer>::min(),
-                                                           std::numeric_limits<fw::Integer>::max()));
-}
-
 }  // namespace
 
 void Q::param_Open(fw::TextField& me) {
   const std::int64_t n = me.Index();
-  me.SetTop(Clamp32(kFirstRowTop + std::int64_t{kRowPitch} * (n % kRows)));
-  me.SetLeft(Clamp32(kControllerLeft + std::int64_t{kColumnPitch} * (n / kRows)));
+  me.SetTop(fw::FitInteger(kFirstRowTop + std::int64_t{kRowPitch} * (n % kRows)));
+  me.SetLeft(fw::FitInteger(kControllerLeft + std::int64_t{kColumnPitch} * (n / kRows)));
   me.SetTextSize(20);
   me.SetText("");
   me.SetWidth(70);
@@ -34,7 +26,7 @@ void Q::param_Open(fw::TextField& me) {
 }
 
 void Q::parnam_Open(fw::Canvas& me) {
-  me.SetTop(Clamp32(kFirstRowTop + std::int64_t{kRowPitch} * me.Index()));
+  me.SetTop(fw::FitInteger(kFirstRowTop + std::int64_t{kRowPitch} * me.Index()));
   me.SetLeft(kNameLeft);
 }
 

@@ -12,15 +12,6 @@ const fw::Color kRed{255, 0, 0};
 const fw::Color kCyan{230, 255, 255};
 const fw::Color kPaper{255, 255, 235};
 
-// Pixels of colour c in the rectangle [x0, x1] x [y0, y1] of the canvas.
-int CountIn(const fw::Canvas& canvas, int x0, int y0, int x1, int y1, fw::Color c) {
-  int n = 0;
-  for (int x = x0; x <= x1; ++x)
-    for (int y = y0; y <= y1; ++y)
-      if (!canvas.PixelIsBlank(x, y) && canvas.PixelAt(x, y) == c) ++n;
-  return n;
-}
-
 struct Probe {
   int x, y;
   fw::Color colour;

@@ -16,14 +16,6 @@ const fw::Color kMark{0, 0, 255};
 const fw::Color kDarkRed{180, 0, 0};
 const fw::Color kDarkGreen{0, 180, 0};
 
-int CountIn(const fw::Canvas& c, int x0, int y0, int x1, int y1, fw::Color colour) {
-  int n = 0;
-  for (int x = x0; x <= x1; ++x)
-    for (int y = y0; y <= y1; ++y)
-      if (!c.PixelIsBlank(x, y) && c.PixelAt(x, y) == colour) ++n;
-  return n;
-}
-
 class ChartControls : public OpenWindow {
  protected:
   fw::Canvas& chart() { return *q().diagram(); }

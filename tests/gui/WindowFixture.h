@@ -28,6 +28,15 @@ class OpenWindow : public ::testing::Test {
   std::unique_ptr<Q> window_;
 };
 
+// Pixels of colour c in the rectangle [x0, x1] x [y0, y1] of a canvas surface.
+inline int CountIn(const fw::Canvas& canvas, int x0, int y0, int x1, int y1, fw::Color c) {
+  int n = 0;
+  for (int x = x0; x <= x1; ++x)
+    for (int y = y0; y <= y1; ++y)
+      if (!canvas.PixelIsBlank(x, y) && canvas.PixelAt(x, y) == c) ++n;
+  return n;
+}
+
 // The first and last columns of a canvas surface that hold ink, -1 if none.
 struct InkSpan {
   int first = -1, last = -1;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 #include <utility>
@@ -117,6 +118,10 @@ TEST(Conversions, CutTheFractionSaturateAndTakeNaNAsZero) {
   EXPECT_EQ(RuntimeCvtReal32ToSInt32(3e9f), kIntMax);
   EXPECT_EQ(RuntimeCvtReal32ToSInt32(-kSingleInf), kIntMin);
   EXPECT_EQ(RuntimeCvtReal32ToSInt32(std::numeric_limits<Single>::quiet_NaN()), 0);
+  // 64-bit whole numbers saturate in the same way.
+  EXPECT_EQ(fw::FitInteger(-7), -7);
+  EXPECT_EQ(fw::FitInteger(std::int64_t{kIntMax} + 1), kIntMax);
+  EXPECT_EQ(fw::FitInteger(std::numeric_limits<std::int64_t>::min()), kIntMin);
 }
 
 TEST(ToSingle, RoundsToNearestEvenAndOverflowsToInfinity) {
