@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QWidget>
 #include <QPolygon>
 
 #include <algorithm>
@@ -22,9 +23,10 @@ int Extent(Integer v) { return std::clamp<Integer>(v, 0, 2 * kDrawLimit); }
 
 // One painter per operation: the surface may be replaced (grown) between two
 // operations, also while the canvas paints.
+// When it is done, the canvas is scheduled to show the new picture.
 class SurfacePainter {
  public:
-  SurfacePainter(Canvas& canvas, Color color) : painter_(&canvas.MutableSurface()) {
+  SurfacePainter(Canvas& canvas, Color color) : canvas_(canvas), painter_(&canvas.MutableSurface()) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, false);
     painter_.setClipRect(0, 0, canvas.Width(), canvas.Height());
@@ -36,11 +38,18 @@ class SurfacePainter {
     painter_.setPen(pen);
     brush_ = QBrush(c);
   }
+  SurfacePainter(const SurfacePainter&) = delete;
+  SurfacePainter& operator=(const SurfacePainter&) = delete;
+  ~SurfacePainter() {
+    painter_.end();
+    if (QWidget* w = canvas_.Widget()) w->update();
+  }
   QPainter& operator*() { return painter_; }
   QPainter* operator->() { return &painter_; }
   const QBrush& Brush() const { return brush_; }
 
  private:
+  Canvas& canvas_;
   QPainter painter_;
   QBrush brush_;
 };

@@ -2,6 +2,8 @@
 // repaints do with it.
 #include <gtest/gtest.h>
 
+#include <QEvent>
+
 #include <QImage>
 #include <QTest>
 
@@ -211,6 +213,29 @@ TEST_F(ShownCanvas, FirstShowPaintsLaterRepaintsShowTheSurface) {
   shot = fwtest::Grab(win);
   EXPECT_EQ(paints, 2);
   EXPECT_EQ(QColor(shot.pixel(65, 75)), QColor(0, 255, 0));
+}
+
+// Counts the paint events the toolkit delivers to a widget.
+struct PaintEventCounter : QObject {
+  int count = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++count;
+    return false;
+  }
+};
+
+TEST_F(ShownCanvas, DrawingOutsidePaintReachesTheScreenByItself) {
+  fwtest::ShowAndWait(win);
+  PaintEventCounter counter;
+  canvas->Widget()->installEventFilter(&counter);
+  QTest::qWait(50);  // whatever the showing still had to paint
+  counter.count = 0;
+  canvas->Graphics().SetForeColor(kRed);
+  canvas->Graphics().DrawLine(30, 40, 60, 40);
+  QApplication::processEvents();  // no repaint asked for: the stroke shows all the same
+  EXPECT_GE(counter.count, 1);
+  EXPECT_EQ(paints, 1);  // shown from the surface, without running Paint again
+  EXPECT_EQ(QColor(fwtest::Grab(win).pixel(55, 60)), QColor(255, 0, 0));
 }
 
 TEST_F(ShownCanvas, DrawingBeforeTheFirstShowStaysOnTopOfThePaint) {
