@@ -20,6 +20,7 @@ run: build
 # under the sanitizers, then every test of the normal build.
 test: build
 	./$(BUILD)/bench/quenlo_bench --benchmark_min_time=0.05
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/quenlo_window_bench --benchmark_min_time=0.05
 	cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUENLO_SANITIZE=ON
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS) -L sanitized
@@ -27,6 +28,7 @@ test: build
 
 bench: build
 	./$(BUILD)/bench/quenlo_bench
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/quenlo_window_bench
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD)
