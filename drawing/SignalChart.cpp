@@ -41,8 +41,8 @@ void HorizontalGrid(fw::Graphics& g, Integer W, Integer H, Integer yZero, fw::Si
   // The i whose rows lie within -1 .. lastRow + 1, with a line to spare.
   fw::Double iTop = (-1.0 - yZero) / half, iBottom = (lastRow + 1.0 - yZero) / half;
   if (iTop > iBottom) std::swap(iTop, iBottom);
-  lower = std::max<std::int64_t>(lower, fw::ToInteger(fw::Floor(iTop)) - 1);
-  upper = std::min<std::int64_t>(upper, fw::ToInteger(fw::Ceil(iBottom)) + 1);
+  lower = std::max<std::int64_t>(lower, std::int64_t{fw::ToInteger(fw::Floor(iTop))} - 1);
+  upper = std::min<std::int64_t>(upper, std::int64_t{fw::ToInteger(fw::Ceil(iBottom))} + 1);
   if (lower > upper) return;
 
   if (std::fabs(half) >= 1) {
