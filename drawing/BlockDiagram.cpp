@@ -47,6 +47,10 @@ void Q::BuildSimpStr() {
   if (Blackbox* controller = Bx(1)) controller->Refresh(true);
   if (Blackbox* plant = Bx(2)) plant->Refresh(true);
 
+  RedrawBlockDiagram();
+}
+
+void Q::RedrawBlockDiagram() {
   DrawArrows();
   SubSymb(fw::FitInteger(std::int64_t{30} - dx), fw::FitInteger(std::int64_t{119} - dy));
   SubSymb(fw::FitInteger(std::int64_t{RecMax} - 21 - dx), fw::FitInteger(std::int64_t{239} - dy));

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "Q.h"
+#include "TestSignals.h"
 
 using fw::Integer;
 
@@ -19,8 +20,7 @@ void Q::SlidY_ValueChanged(fw::Slider& /*me*/) {
   fw::Slider* slider = SlidY();
   if (chart == nullptr || slider == nullptr) return;
   yZero = fw::FitInteger(std::int64_t{chart->Height()} - slider->Value());
-  if (fw::Canvas* c = diagram()) c->Refresh(true);
-  Drw();
+  ChartRedraw();
 }
 
 // The time slider reaches 5 pixels beyond both sides of the chart; its value
@@ -40,7 +40,7 @@ void Q::SlidX_Open(fw::Slider& me) {
 void Q::SlidX_ValueChanged(fw::Slider& me) {
   if (Phase > 1) {
     fw::TextField* shape = friFld();
-    if (shape != nullptr && shape->Text() == "Hand") {
+    if (shape != nullptr && shape->Text() == model::kShapeHand) {
       if (me.Value() < 100) me.SetValue(100);
     }
   }
@@ -54,10 +54,7 @@ void Q::SlidX_ValueChanged(fw::Slider& me) {
 
 void Q::yFld_Open(fw::TextField& me) { me.SetText("100"); }
 
-void Q::yFld_TextChange(fw::TextField& /*me*/) {
-  if (fw::Canvas* chart = diagram()) chart->Refresh(true);
-  Drw();
-}
+void Q::yFld_TextChange(fw::TextField& /*me*/) { ChartRedraw(); }
 
 // Every toggle, the template too, stays hidden until the dialogue shows it.
 void Q::BBtn_Open(fw::BevelButton& me) { me.SetVisible(false); }
@@ -66,6 +63,10 @@ void Q::BBtn_Open(fw::BevelButton& me) { me.SetVisible(false); }
 void Q::BBtn_Action(fw::BevelButton& me) {
   me.SetWidth(40);
   me.SetValue(!me.Value());
+  ChartRedraw();
+}
+
+void Q::ChartRedraw() {
   if (fw::Canvas* chart = diagram()) chart->Refresh(true);
   Drw();
 }

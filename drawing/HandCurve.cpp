@@ -1,8 +1,10 @@
 // Drawing an input curve by hand on the chart.
 #include <cstdint>
 
+#include "ChartSurface.h"
 #include "Q.h"
 #include "System.h"
+#include "TestSignals.h"
 
 namespace {
 
@@ -24,7 +26,7 @@ std::int64_t FloorMultiple(std::int64_t v, std::int64_t w) {
 void Q::diagram_MouseMove(fw::Canvas& me, Integer X, Integer Y) {
   if (!fw::Keyboard::OptionKey()) return;
   fw::TextField* shape = friFld();
-  if (shape == nullptr || shape->Text() != "Hand") return;
+  if (shape == nullptr || shape->Text() != model::kShapeHand) return;
   if (!shape->Visible()) return;
 
   Time = 50;
@@ -51,9 +53,10 @@ void Q::diagram_MouseMove(fw::Canvas& me, Integer X, Integer Y) {
 
   const Integer xa = ix[n - 1], ya = fw::FitInteger(std::int64_t{yZero} - iy[n - 1]);
   const Integer xb = ix[n], yb = fw::FitInteger(std::int64_t{yZero} - iy[n]);
-  if (fw::Canvas* chart = diagram()) chart->Graphics().DrawLine(xa, ya, xb, yb);
-  if (fw::Canvas* chart = diagram()) chart->Graphics().SetForeColor(fw::RGB(255, 255, 255));
-  if (fw::Canvas* chart = diagram()) chart->Graphics().FillOval(fw::FitInteger(std::int64_t{xb} - 2), fw::FitInteger(std::int64_t{yb} - 2), 5, 5);
-  if (fw::Canvas* chart = diagram()) chart->Graphics().SetForeColor(fw::RGB(0, 0, 0));
-  if (fw::Canvas* chart = diagram()) chart->Graphics().DrawOval(fw::FitInteger(std::int64_t{xb} - 2), fw::FitInteger(std::int64_t{yb} - 2), 5, 5);
+  const Integer ringLeft = fw::FitInteger(std::int64_t{xb} - 2), ringTop = fw::FitInteger(std::int64_t{yb} - 2);
+  OnChart(*this, [&](fw::Graphics& g) { g.DrawLine(xa, ya, xb, yb); });
+  OnChart(*this, [&](fw::Graphics& g) { g.SetForeColor(fw::RGB(255, 255, 255)); });
+  OnChart(*this, [&](fw::Graphics& g) { g.FillOval(ringLeft, ringTop, 5, 5); });
+  OnChart(*this, [&](fw::Graphics& g) { g.SetForeColor(fw::RGB(0, 0, 0)); });
+  OnChart(*this, [&](fw::Graphics& g) { g.DrawOval(ringLeft, ringTop, 5, 5); });
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "ChartSurface.h"
 #include "Q.h"
 
 namespace {
@@ -12,12 +13,6 @@ using fw::Integer;
 // Nothing is shown beyond this many pixels on a side of a canvas's surface,
 // so the grid never needs more lines than that.
 constexpr std::int64_t kSurfaceSide = 8192;
-
-// Runs op on the chart's drawing surface, fetched afresh.
-template <class Op>
-void OnChart(const Q& q, Op op) {
-  if (fw::Canvas* chart = q.diagram()) op(chart->Graphics());
-}
 
 fw::String TextOf(const fw::Label* label) { return label != nullptr ? label->Text() : fw::String(); }
 fw::String TextOf(const fw::TextField* field) { return field != nullptr ? field->Text() : fw::String(); }

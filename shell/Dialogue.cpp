@@ -233,12 +233,6 @@ void Q::Prompt(const String& text) {
   if (fw::Label* prompt = Instruction()) prompt->SetText(text);
 }
 
-void Q::RedrawBlockDiagram() {
-  DrawArrows();
-  SubSymb(30 - dx, 119 - dy);
-  SubSymb(RecMax - 21 - dx, 239 - dy);
-}
-
 void Q::RestartHandCurve() {
   ix.assign(1, 0);
   iy.resize(1);  // the hand drawing sets iy(0) before it draws

@@ -12,6 +12,11 @@ T* As(fw::Control* c) {
   return dynamic_cast<T*>(c);
 }
 
+// A block answers the menu item "Untitled" with its own handler.
+void AddUntitledHandler(Blackbox& block) {
+  block.AddMenuHandler("Untitled", [&block] { return block._Untitled_Action(); });
+}
+
 }  // namespace
 
 Q::Q(MenuBar1* menuBar) : menuBar_(menuBar) {}
@@ -51,7 +56,7 @@ void Q::MakeControls(std::size_t first, std::size_t last) {
     };
     if (fw::Control* c = lookup()) fw::RuntimeMassPropertySetter(*c, e.record);
     if (e.untitledMenuHandler) {
-      if (auto* block = As<Blackbox>(lookup())) block->AddMenuHandler("Untitled", [block] { return block->_Untitled_Action(); });
+      if (auto* block = As<Blackbox>(lookup())) AddUntitledHandler(*block);
       continue;
     }
     for (const Connection& connection : e.connections) {
@@ -72,9 +77,7 @@ void Q::Event_Open() {
 // ---- Run-time elements ----
 
 Blackbox& Q::NewBx() {
-  return NewElement<Blackbox>("Bx", [](Blackbox& block) {
-    block.AddMenuHandler("Untitled", [&block] { return block._Untitled_Action(); });
-  });
+  return NewElement<Blackbox>("Bx", AddUntitledHandler);
 }
 
 fw::BevelButton& Q::NewBBtn() { return NewElement<fw::BevelButton>("BBtn"); }

@@ -154,7 +154,10 @@ class Q : public fw::Window {
   void ResultsPhaseStep();
   void ResultsStep();
   void Prompt(const fw::String& text);
+  // The block diagram redraw: arrows, then both summing junctions.
   void RedrawBlockDiagram();
+  // The chart redraw: the chart repainted, then the curves drawn over it.
+  void ChartRedraw();
   void RestartHandCurve();
   void CloseBlocks();
   // True, with its prompt shown, when a complete hand-drawn curve would be

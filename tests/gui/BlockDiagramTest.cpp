@@ -7,11 +7,6 @@
 
 namespace {
 
-const fw::Color kBlack{0, 0, 0};
-const fw::Color kRed{255, 0, 0};
-const fw::Color kCyan{230, 255, 255};
-const fw::Color kPaper{255, 255, 235};
-
 struct Probe {
   int x, y;
   fw::Color colour;

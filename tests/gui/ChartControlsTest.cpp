@@ -10,11 +10,7 @@
 
 namespace {
 
-const fw::Color kGrid{200, 200, 200};
-const fw::Color kBlack{0, 0, 0};
 const fw::Color kMark{0, 0, 255};
-const fw::Color kDarkRed{180, 0, 0};
-const fw::Color kDarkGreen{0, 180, 0};
 
 class ChartControls : public OpenWindow {
  protected:

@@ -10,9 +10,6 @@
 
 namespace {
 
-const fw::Color kBlack{0, 0, 0};
-const fw::Color kWhite{255, 255, 255};
-
 class HandCurve : public OpenWindow {
  protected:
   void SetUp() override {

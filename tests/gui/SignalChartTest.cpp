@@ -7,14 +7,6 @@
 
 namespace {
 
-const fw::Color kWhite{255, 255, 255};
-const fw::Color kGrid{200, 200, 200};
-const fw::Color kBlack{0, 0, 0};
-const fw::Color kRed{255, 0, 0};
-const fw::Color kDarkRed{180, 0, 0};
-const fw::Color kDarkGreen{0, 180, 0};
-const fw::Color kDarkBlue{0, 0, 180};
-
 // Rows of column x that hold grid grey.
 std::vector<int> GreyRows(const fw::Canvas& c, int x) {
   std::vector<int> rows;
