@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace fw {
 
@@ -18,6 +19,37 @@ Color RGB(Integer red, Integer green, Integer blue) {
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// For a plain decimal number (digits, an optional point and fraction, an
+// optional exponent) whose value is not zero: the E with 10^(E-1) <= |value|
+// < 10^E, taken from where its first non-zero digit stands and the written
+// exponent. Saturates far beyond any Double. A number of zeros gives the
+// lowest value. Only the sign matters to the caller: a number beyond the
+// Double range is huge when E > 0 and tiny otherwise, however it is written
+// ("1" and 400 zeros "e-10" is huge, "0." and 330 zeros "1" is tiny).
+std::int64_t OrderOfMagnitude(std::string_view number) {
+  constexpr std::int64_t kFar = std::int64_t{1} << 48;  // far beyond 10^±400, far from overflow
+  const auto e = number.find_first_of("eE");
+  const std::string_view mantissa = number.substr(0, e);
+  const auto firstNonZero = mantissa.find_first_not_of("0.");
+  if (firstNonZero == std::string_view::npos) return -kFar;
+  const auto point = std::min(mantissa.find('.'), mantissa.size());
+  // Digits between the first non-zero digit and the point: the integer digits
+  // left of the point count up, the zeros right of it count down.
+  std::int64_t magnitude = firstNonZero < point ? static_cast<std::int64_t>(point - firstNonZero)
+                                                : -static_cast<std::int64_t>(firstNonZero - point - 1);
+  if (e != std::string_view::npos) {
+    std::size_t i = e + 1;
+    const bool negative = i < number.size() && number[i] == '-';
+    if (i < number.size() && (number[i] == '+' || number[i] == '-')) ++i;
+    std::int64_t exponent = 0;
+    for (; i < number.size() && IsDigit(number[i]); ++i) {
+      exponent = std::min(exponent * 10 + (number[i] - '0'), kFar);
+    }
+    magnitude += negative ? -exponent : exponent;
+  }
+  return magnitude;
+}
 
 }  // namespace
 
@@ -50,26 +82,19 @@ Double Val(std::string_view text) {
   }
 
   // The span [start, end) is now a plain decimal number, which from_chars
-  // reads exactly and without regard to the locale.
+  // reads exactly (correctly rounded, whatever the number of digits) and
+  // without regard to the locale.
   double value = 0.0;
   const char* first = text.data() + start;
   const char* last = text.data() + end;
-  auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
-  if (ec == std::errc::result_out_of_range) {
-    // Decide between overflow and underflow by the decimal exponent.
-    std::string_view number(first, static_cast<std::size_t>(last - first));
-    const bool tiny = [&] {
-      // A mantissa of zeros is zero whatever its exponent.
-      const auto e = number.find_first_of("eE");
-      const auto mantissa = number.substr(0, e);
-      if (mantissa.find_first_not_of("0.") == std::string_view::npos) return true;
-      return e != std::string_view::npos && e + 1 < number.size() && number[e + 1] == '-';
-    }();
-    value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
-  } else if (ec != std::errc()) {
+  const auto result = std::from_chars(first, last, value, std::chars_format::general);
+  if (result.ec == std::errc::result_out_of_range) {
+    value = OrderOfMagnitude(std::string_view(first, static_cast<std::size_t>(last - first))) > 0
+                ? std::numeric_limits<double>::infinity()
+                : 0.0;
+  } else if (result.ec != std::errc()) {
     value = 0.0;
   }
-  (void)ptr;
   return negative ? -value : value;
 }
 
@@ -84,7 +109,9 @@ template <class F>
 String FloatText(F value) {
   if (std::isnan(value)) return "nan";
   if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
-  if (value == std::trunc(value) && std::fabs(value) < static_cast<F>(1e15)) {
+  // The limit is compared in Double: as a Single, 1e15 would round down to
+  // 999999986991104, the whole Single just below it.
+  if (value == std::trunc(value) && std::fabs(static_cast<Double>(value)) < 1e15) {
     return std::to_string(static_cast<long long>(value));  // -0 becomes "0"
   }
   std::array<char, 64> buffer{};
@@ -106,8 +133,8 @@ String Format(Double value, std::string_view picture) {
   if (std::isinf(value)) return value < 0 ? (signSlot ? "-∞" : "∞") : "∞";
 
   const auto point = picture.find('.');
-  int decimals = 0;
-  int minIntegerDigits = 0;
+  std::size_t decimals = 0;
+  std::size_t minIntegerDigits = 0;
   for (std::size_t k = 0; k < picture.size(); ++k) {
     const char c = picture[k];
     if (c != '#' && c != '0') continue;
@@ -117,20 +144,22 @@ String Format(Double value, std::string_view picture) {
       ++minIntegerDigits;
     }
   }
-  minIntegerDigits = std::max(minIntegerDigits, 1);
+  minIntegerDigits = std::max<std::size_t>(minIntegerDigits, 1);
 
-  // The exact decimal expansion of a double has at most 309 integer digits.
-  std::array<char, 400> buffer{};
-  auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
-                                 std::chars_format::fixed, decimals);
-  if (ec != std::errc()) return "NaN";
+  // The exact decimal expansion of a double has at most 309 integer digits
+  // and 1074 decimals; further decimal places are zeros.
+  constexpr std::size_t kExactDecimals = 1074;
+  const std::size_t written = std::min(decimals, kExactDecimals);
+  std::vector<char> buffer(309 + 2 + written);
+  const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                                       std::chars_format::fixed, static_cast<int>(written));
+  if (ec != std::errc()) return "NaN";  // cannot happen: the buffer holds every digit
   String digits(buffer.data(), end);
+  digits.append(decimals - written, '0');
 
   const auto dot = digits.find('.');
   const std::size_t integerDigits = dot == String::npos ? digits.size() : dot;
-  if (integerDigits < static_cast<std::size_t>(minIntegerDigits)) {
-    digits.insert(0, static_cast<std::size_t>(minIntegerDigits) - integerDigits, '0');
-  }
+  if (integerDigits < minIntegerDigits) digits.insert(0, minIntegerDigits - integerDigits, '0');
   const bool allZero = digits.find_first_not_of("0.") == String::npos;
   if (value < 0 && !allZero && signSlot) digits.insert(0, 1, '-');
   return digits;

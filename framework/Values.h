@@ -29,8 +29,11 @@ Color RGB(Integer red, Integer green, Integer blue);
 // Reads a leading decimal number: blanks (spaces, tabs), an optional sign,
 // digits with an optional fraction, and an optional exponent ("e" or "E",
 // optional sign, digits). Anything else ends the number; no number gives 0.
-// Locale independent. Hexadecimal, "inf" and "nan" are not numbers here
-// ("0x10" reads as 0). A number beyond the Double range gives +/-infinity.
+// Locale independent, and no decimal comma ("0,5" reads as 0). Hexadecimal,
+// "inf" and "nan" are not numbers here ("0x10" reads as 0). The result is the
+// written decimal correctly rounded, however many digits it has; a number
+// beyond the Double range gives +/-infinity, one too close to zero for it
+// gives +/-0, judged by its real size rather than by its written exponent.
 Double Val(std::string_view text);
 
 // Whole numbers are written as plain digits with a minus sign where negative
