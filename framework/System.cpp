@@ -21,11 +21,13 @@ struct Substitute {
   const char* family;
 };
 // The fonts that the set-up installs in place of the ones the program names.
+// The prompts need a handwriting whose umlauts, ß and "!" read clearly at 32
+// pixels and whose longest prompt fits the 540-pixel label on one line.
 // The equations need lining figures (an old-style "1" reads like an "I" in a
 // subscript) and the signs ∆ and τ; the control font must be narrow enough
 // for "Regler     Strecke" and "Sprung" to fit their stored widths.
 constexpr Substitute kSubstitutes[] = {
-    {"Handwriting - Dakota", "DkgHandwriting"},
+    {"Handwriting - Dakota", "Dancing Script"},
     {"Mistral", "Kaushan Script"},
     {"minion pro", "Liberation Serif"},
     {"times", "Liberation Serif"},

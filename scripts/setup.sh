@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libqt6opengl6-dev libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fontconfig fonts-dejavu-core
-  fonts-dkg-handwriting   # stands in for "Handwriting - Dakota"
+  fonts-dancingscript     # stands in for "Handwriting - Dakota"
   fonts-kaushanscript     # stands in for "Mistral"
   fonts-liberation2       # stands in for "minion pro", "times" and "System"
 )

@@ -67,7 +67,7 @@ TEST(LabelTest, StoredLookReachesTheWidget) {
                                         {"Bold", true}});
   auto* w = static_cast<QLabel*>(label.Widget());
   EXPECT_EQ(w->text(), QString("Mit OK starten!"));
-  EXPECT_EQ(w->font().family(), QString("DkgHandwriting"));
+  EXPECT_EQ(w->font().family(), QString("Dancing Script"));
   EXPECT_EQ(w->font().pixelSize(), 32);
   EXPECT_TRUE(w->font().bold());
   EXPECT_TRUE(w->wordWrap());

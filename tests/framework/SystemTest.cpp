@@ -46,7 +46,7 @@ TEST(OptionKey, FollowsAltThroughInputEvents) {
 
 TEST(Fonts, NamesMapToTheInstalledStandIns) {
   const std::pair<const char*, const char*> table[] = {
-      {"Handwriting - Dakota", "DkgHandwriting"}, {"Mistral", "Kaushan Script"},
+      {"Handwriting - Dakota", "Dancing Script"}, {"Mistral", "Kaushan Script"},
       {"minion pro", "Liberation Serif"},         {"Minion Pro", "Liberation Serif"},
       {"times", "Liberation Serif"},              {"TIMES", "Liberation Serif"},
       {"System", "Liberation Sans"},              {"", "Liberation Sans"},
@@ -54,7 +54,7 @@ TEST(Fonts, NamesMapToTheInstalledStandIns) {
   };
   for (const auto& [asked, family] : table) EXPECT_EQ(fw::ResolveFontFamily(asked), family) << asked;
   // Installed, and found also when the toolkit is asked by the old name.
-  for (const char* family : {"DkgHandwriting", "Kaushan Script", "Liberation Serif", "Liberation Sans"}) {
+  for (const char* family : {"Dancing Script", "Kaushan Script", "Liberation Serif", "Liberation Sans"}) {
     EXPECT_EQ(QFontInfo(QFont(family)).family(), QString(family));
   }
   EXPECT_EQ(QFontInfo(QFont("Mistral")).family(), QString("Kaushan Script"));
