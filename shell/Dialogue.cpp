@@ -8,8 +8,10 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
+#include "Prompts.h"
 #include "Q.h"
 #include "TestSignals.h"
 
@@ -43,13 +45,13 @@ bool WholeAndNotNegative(Single deadTime) { return deadTime >= 0.0f && std::floo
 
 // The prompt that refuses the entered parameters, or the empty text when the
 // loop can be simulated with them. `controller` and `plant` hold 7 values each.
-String ParameterRefusal(const std::vector<Single>& controller, const std::vector<Single>& plant, bool cut) {
+std::string_view ParameterRefusal(const std::vector<Single>& controller, const std::vector<Single>& plant, bool cut) {
   using namespace model;
-  if (At(controller, kTau) == 0.0f && At(plant, kTau) == 0.0f && !cut) return "Totzeit berücksichtigen!";
-  if (AllZero(controller, kK0, kK1, kK2)) return "Keine Verstärkung im Regler!";
-  if (AllZero(plant, kK0, kK1, kK2)) return "Keine Verstärkung in der Strecke!";
-  if (AllZero(controller, kT2, kT1, kT0)) return "Keine Zeitkonstante im Regler!";
-  if (AllZero(plant, kT2, kT1, kT0)) return "Keine Zeitkonstante in d.Strecke!";
+  if (At(controller, kTau) == 0.0f && At(plant, kTau) == 0.0f && !cut) return prompts::kNoDeadTime;
+  if (AllZero(controller, kK0, kK1, kK2)) return prompts::kNoControllerGain;
+  if (AllZero(plant, kK0, kK1, kK2)) return prompts::kNoPlantGain;
+  if (AllZero(controller, kT2, kT1, kT0)) return prompts::kNoControllerTimeConstant;
+  if (AllZero(plant, kT2, kT1, kT0)) return prompts::kNoPlantTimeConstant;
 
   // Beyond the checks above, the simulation needs finite numbers, dead times
   // in whole steps and a divisor T2 + T1 + T0 other than 0.
@@ -57,21 +59,21 @@ String ParameterRefusal(const std::vector<Single>& controller, const std::vector
   // A number too large for the 32-bit parameter ("1e400", also "1e39") is
   // stored as infinity and would fill the run with infinities and NaN.
   for (Integer n = 0; n < kParameters; ++n) {
-    if (!std::isfinite(At(controller, n)) || !std::isfinite(At(plant, n))) return "Parameterwert zu groß!";
+    if (!std::isfinite(At(controller, n)) || !std::isfinite(At(plant, n))) return prompts::kValueTooLarge;
   }
   // A negative dead time reads the input from steps not computed yet; one
   // with a fraction is cut to whole steps, so two dead times below 1 would
   // both act as 0 and the block computed first would read the other's output
   // before this step has computed it.
   if (!WholeAndNotNegative(At(controller, kTau)) || !WholeAndNotNegative(At(plant, kTau))) {
-    return "Totzeit als ganze Zahl ab 0 eingeben!";
+    return prompts::kDeadTimeNotWhole;
   }
   // Time constants that cancel (1, -1, 0; or 1e8, 1, -1e8 in 32 bits) leave
   // the block's equation without a solution for its output. All three 0 was
   // refused above.
-  if (TimeConstantSum(controller) == 0.0f) return "Zeitkonstanten im Regler heben sich auf!";
-  if (TimeConstantSum(plant) == 0.0f) return "Zeitkonstanten in d.Strecke heben sich auf!";
-  return String();
+  if (TimeConstantSum(controller) == 0.0f) return prompts::kControllerTimeConstantsCancel;
+  if (TimeConstantSum(plant) == 0.0f) return prompts::kPlantTimeConstantsCancel;
+  return {};
 }
 
 }  // namespace
@@ -101,7 +103,7 @@ void Q::StartPhaseStep() {
   parKorr = false;
   BuildSimpStr();
   getParam();
-  Prompt("Parameter eingeben!");
+  Prompt(prompts::kParameters);
   Phase = 2;
 }
 
@@ -122,7 +124,10 @@ void Q::ParameterPhaseStep() {
     plant->par[i] = fw::ToSingle(fw::Val(plantField != nullptr ? plantField->Text() : String()));
   }
 
-  const String refusal = ParameterRefusal(controller->par, plant->par, cut);
+  // A number typed with a decimal comma would be read up to the comma only
+  // ("0,5" as 0), so such a field is refused before anything else.
+  const std::string_view refusal = HasDecimalComma() ? prompts::kDecimalComma
+                                                     : ParameterRefusal(controller->par, plant->par, cut);
   if (!refusal.empty()) {
     Prompt(refusal);
     return;
@@ -137,7 +142,7 @@ void Q::ParameterPhaseStep() {
     return;
   }
   // Into the disturbance phase.
-  Prompt("Störgröße definieren!");
+  Prompt(prompts::kDisturbance);
   if (fw::Label* shapeLabel = friLab()) {
     shapeLabel->SetText("z");
     shapeLabel->SetVisible(true);
@@ -156,11 +161,11 @@ void Q::DisturbancePhaseStep() {
   input(model::kZ, ok);
   if (!ok) {
     // The curve drawn so far stays, to be completed.
-    Prompt("Kurvenzug vervollständigen!");
+    Prompt(prompts::kIncompleteCurve);
     return;
   }
   // Into the reference phase.
-  Prompt("Führungsgröße definieren!");
+  Prompt(prompts::kReference);
   if (fw::Label* shapeLabel = friLab()) shapeLabel->SetText("w");
   if (fw::TextField* shapeField = friFld()) shapeField->SetText(String(model::kShapeZero));
   RestartHandCurve();
@@ -196,7 +201,7 @@ void Q::ReferencePhaseStep() {
   input(model::kW, ok);
   if (!ok) {
     // The table stays shown and empty; the next click sets it up again.
-    Prompt("Kurvenzug vervollständigen!");
+    Prompt(prompts::kIncompleteCurve);
     return;
   }
   ResultsStep();
@@ -205,7 +210,7 @@ void Q::ReferencePhaseStep() {
 // The end of an accepted reference phase, and of an accepted parameter phase
 // in parameter-correction mode.
 void Q::ResultsStep() {
-  Prompt("Verläufe graphisch anzeigen!");
+  Prompt(prompts::kResults);
   if (fw::Label* shapeLabel = friLab()) shapeLabel->SetVisible(false);
   if (fw::TextField* shapeField = friFld()) shapeField->SetVisible(false);
   Eval();
@@ -217,7 +222,7 @@ void Q::ResultsStep() {
 }
 
 void Q::ResultsPhaseStep() {
-  Prompt("Parameter ändern?");
+  Prompt(prompts::kChangeParameters);
   CloseBlocks();
   if (fw::Canvas* diagramPanel = panel()) diagramPanel->Refresh(true);
   if (fw::Listbox* table = SigLst()) table->DeleteAllRows();
@@ -229,8 +234,16 @@ void Q::ResultsPhaseStep() {
 
 // ---- Shared steps ----
 
-void Q::Prompt(const String& text) {
-  if (fw::Label* prompt = Instruction()) prompt->SetText(text);
+void Q::Prompt(std::string_view text) {
+  if (fw::Label* prompt = Instruction()) prompt->SetText(String(text));
+}
+
+bool Q::HasDecimalComma() {
+  for (Integer n = 0; n < 2 * kParameters; ++n) {
+    const fw::TextField* field = param(n);
+    if (field != nullptr && field->Text().find(',') != String::npos) return true;
+  }
+  return false;
 }
 
 void Q::RestartHandCurve() {
@@ -257,7 +270,7 @@ bool Q::HandScaleRefused() {
   const fw::TextField* scaleField = yFld();
   const fw::Double scale = fw::Val(scaleField != nullptr ? scaleField->Text() : String());
   if (scale != 0.0 && std::isfinite(scale)) return false;
-  Prompt("y-Maßstab ungleich 0 eingeben!");
+  Prompt(prompts::kZeroScale);
   return true;
 }
 
@@ -271,7 +284,7 @@ void Q::RestartBtn_Action(fw::PushButton& /*me*/) {
   parKorr = false;
   BuildSimpStr();
   getParam();
-  Prompt("Parameter eingeben!");
+  Prompt(prompts::kParameters);
   for (std::int64_t i = 1; i <= nSg; ++i) {
     if (fw::BevelButton* toggle = BBtn(static_cast<Integer>(i))) toggle->SetValue(false);
   }
@@ -301,10 +314,10 @@ bool Q::friLab_MouseDown(fw::Label& /*me*/, Integer /*X*/, Integer /*Y*/) {
     shapeField->SetText(String(model::kShapeImpulse));
   } else if (shape == model::kShapeImpulse) {
     shapeField->SetText(String(model::kShapeHand));
-    Prompt("mit Optionstaste Kurve zeichnen!");
+    Prompt(prompts::kDrawCurve);
   } else if (shape == model::kShapeHand) {
     shapeField->SetText(String(model::kShapeZero));
-    Prompt(Phase == 4 ? "Führungsgröße definieren!" : "Störgröße definieren!");
+    Prompt(Phase == 4 ? prompts::kReference : prompts::kDisturbance);
   }
   return false;
 }

@@ -4,6 +4,7 @@
 #include "ControlTable.h"
 #include "MenuBar1.h"
 #include "Properties.h"
+#include "Prompts.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ void Q::Event_Open() {
   nParam = 6;
   nSg = 4;
   Phase = 1;
-  if (fw::Label* prompt = Instruction()) prompt->SetText("Mit OK starten!");
+  Prompt(prompts::kStart);
 }
 
 // ---- Run-time elements ----

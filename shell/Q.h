@@ -2,6 +2,7 @@
 // dialogue, signal and chart state, and the handlers of the controls' events.
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "BevelButton.h"
@@ -153,7 +154,8 @@ class Q : public fw::Window {
   void ReferencePhaseStep();
   void ResultsPhaseStep();
   void ResultsStep();
-  void Prompt(const fw::String& text);
+  void Prompt(std::string_view text);
+  bool HasDecimalComma();
   // The block diagram redraw: arrows, then both summing junctions.
   void RedrawBlockDiagram();
   // The chart redraw: the chart repainted, then the curves drawn over it.
