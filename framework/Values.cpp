@@ -111,11 +111,18 @@ String FloatText(F value) {
   if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
   // The limit is compared in Double: as a Single, 1e15 would round down to
   // 999999986991104, the whole Single just below it.
-  if (value == std::trunc(value) && std::fabs(static_cast<Double>(value)) < 1e15) {
+  const bool large = std::fabs(static_cast<Double>(value)) >= 1e15;
+  if (value == std::trunc(value) && !large) {
     return std::to_string(static_cast<long long>(value));  // -0 becomes "0"
   }
+  // Large numbers always get an exponent: where plain digits would be no
+  // longer, to_chars would write every digit of the exact binary value,
+  // more than reading back needs ("904367983685334597632", not
+  // "9.043679836853346e+20").
   std::array<char, 64> buffer{};
-  auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  auto [end, ec] = large ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                         std::chars_format::scientific)
+                         : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
   if (ec != std::errc()) return "nan";
   return String(buffer.data(), end);
 }

@@ -40,7 +40,8 @@ Double Val(std::string_view text);
 // (1 -> "1", -2 -> "-2", -0 -> "0"), as long as their magnitude is below
 // 1e15. Every other finite value is written in the shortest form that reads
 // back to the same value of its type ("0.1", "2.5", "1e+20", "1.5e-07"):
-// a Single with at most 9 significant digits, a Double with at most 17.
+// a Single with at most 9 significant digits, a Double with at most 17;
+// from 1e15 on always with an exponent.
 // Infinities are "inf" and "-inf", NaN is "nan".
 String Str(Integer value);
 String Str(std::int64_t value);

@@ -125,6 +125,10 @@ TEST(Str, OtherNumbersInTheShortestFormOfTheirType) {
       {Str(1e20f), "1e+20"},
       {Str(1000000054089728.0f), "1.00000005e+15"},  // the next Single
       {Str(1e15), "1e+15"},
+      // Large whole Doubles get an exponent too, not all the digits of their
+      // binary value (found by fuzzing).
+      {Str(904367983685334597632.0), "9.043679836853346e+20"},
+      {Str(-123456789012345678.0), "-1.2345678901234568e+17"},
       {Str(std::numeric_limits<Single>::infinity()), "inf"},
       {Str(-std::numeric_limits<Single>::infinity()), "-inf"},
       {Str(std::numeric_limits<Single>::quiet_NaN()), "nan"},
