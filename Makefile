@@ -2,9 +2,11 @@
 # headless. Both install what is missing first.
 BUILD ?= build
 SAN_BUILD ?= build-san
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 20
 JOBS ?= $(shell nproc)
 
-.PHONY: run test setup build bench clean
+.PHONY: run test setup build bench fuzz clean
 
 setup:
 	@bash scripts/setup.sh
@@ -16,11 +18,13 @@ build: setup
 run: build
 	./$(BUILD)/shell/quenlo
 
-# The benchmarks run briefly (to see that they run), then every test under
-# AddressSanitizer and UBSan, then every test of the normal build.
+# The benchmarks run briefly (to see that they run), then each fuzz target
+# for FUZZ_SECONDS, then every test under AddressSanitizer and UBSan, then
+# every test of the normal build.
 test: build
 	./$(BUILD)/bench/quenlo_bench --benchmark_min_time=0.05
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/quenlo_window_bench --benchmark_min_time=0.05
+	$(MAKE) fuzz
 	cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUENLO_SANITIZE=ON
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -30,5 +34,12 @@ bench: build
 	./$(BUILD)/bench/quenlo_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/quenlo_window_bench
 
+# The libFuzzer targets (clang, no Qt), each run for FUZZ_SECONDS from its
+# seeds in fuzz/corpus; a finding fails the run. FUZZ_TARGETS picks some.
+fuzz: setup
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DQUENLO_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	bash fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)

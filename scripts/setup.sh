@@ -7,10 +7,12 @@ packages=(
   g++ cmake make ninja-build pkg-config
   qt6-base-dev libqt6opengl6-dev libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
+  clang libclang-rt-14-dev  # the fuzz targets: clang with libFuzzer and the sanitizers
   fontconfig fonts-dejavu-core
   fonts-dancingscript     # stands in for "Handwriting - Dakota"
   fonts-kaushanscript     # stands in for "Mistral"
   fonts-liberation2       # stands in for "minion pro", "times" and "System"
+  xvfb xdotool x11-utils imagemagick  # the end-to-end test: a real X server, input, screenshots
 )
 
 missing=()
