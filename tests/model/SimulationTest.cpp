@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iomanip>
 #include <limits>
 #include <ostream>
 #include <string>
@@ -89,8 +90,9 @@ TEST_P(FigureTest, MatchesBitForBit) {
   Inputs(f.z, f.w);
   Run(f.controller, f.plant, f.cut);
   for (const auto& e : f.values) {
-    EXPECT_EQ(static_cast<double>(s_(e.signal, e.step)), e.value)
-        << (e.signal == kX ? "x(" : "y(") << e.step << ")";
+    const auto actual = static_cast<double>(s_(e.signal, e.step));
+    EXPECT_EQ(actual, e.value) << (e.signal == kX ? "x(" : "y(") << e.step << ") = " << std::setprecision(17)
+                               << actual;
   }
 }
 
@@ -153,6 +155,97 @@ INSTANTIATE_TEST_SUITE_P(
                Shape::kImpulse,
                Shape::kZero,
                {{kX, 1, 0.5}, {kX, 2, 0.25}, {kX, 3, 0.125}, {kX, 4, 0.0625}}}),
+    [](const testing::TestParamInfo<Figure>& info) { return info.param.name; });
+
+// Every operation of the difference equation rounds at its own width: 32 bits
+// for the first-difference, gain and second output products and for the
+// denominator, 64 bits for the rest. Each figure fails when one operation of
+// its group is computed at the other width, or fused into a multiply-add.
+constexpr Single kThird = 1.0f / 3;
+constexpr double kMinusInf = -std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Widths, FigureTest,
+    testing::Values(
+        // x(6): 2·in1, in0 − 2·in1, + in2 and · K2 are 64-bit.
+        Figure{"SecondDifferenceTerm",
+               {0, 0, 0.7f, 0, 0, 0.5f, 2},
+               {3, 0, 0, 0, 0, 0.5f, 2},
+               false,
+               Shape::kZero,
+               Shape::kStep,
+               {{kY, 3, -0.71428573131561279}, {kX, 5, 0.1190476194024086}, {kX, 6, -0.1190476268529892}}},
+        // x(2): (in0 − in1)·K1 rounds to 32 bits; x(3): so does in0 − in1;
+        // y(6): K0·in0 rounds to 32 bits.
+        Figure{"FirstDifferenceAndGainTerms",
+               {0.1f, 0, 0, 0.7f, 0, 0, 1},
+               {kThird, 0, 0, 0, kThird, 0, 0},
+               false,
+               Shape::kZero,
+               Shape::kStep,
+               {{kX, 2, 7.0000004768371582}, {kX, 3, -20.999998092651367}, {kY, 6, -790.99945068359375}}},
+        // x(4): 2·T2 + T1 and its product with out1 are 64-bit; x(5): T2·out2
+        // rounds to 32 bits.
+        Figure{"OutputTerms",
+               {3, 0, 0, 0, 0, 0.1f, 2},
+               {0.1f, 0.7f, 0, 0, 0, kThird, 0},
+               false,
+               Shape::kZero,
+               Shape::kStep,
+               {{kX, 3, 0.01388888992369175}, {kX, 4, 0.001736111007630825}, {kX, 5, 2.4111819584504701e-05}}},
+        // x(3) and x(5): each of the numerator's four sums is 64-bit.
+        Figure{"NumeratorSums",
+               {0, 0, kThird, 0, 2, 0, 0},
+               {0.7f, 0, 0, 0, 0, 0.5f, 1},
+               false,
+               Shape::kZero,
+               Shape::kStep,
+               {{kX, 3, -18.367347717285156}, {kX, 5, -494.7938232421875}}},
+        // x(11): the numerator's 64-bit sums run in their written order.
+        Figure{"NumeratorOrder",
+               {0, 0, 2, 2, 1, 0, 2},
+               {0.1f, 0, 1, 1, 0, 0.1f, 1},
+               false,
+               Shape::kZero,
+               Shape::kStep,
+               {{kX, 9, -1.6933137114705232e-09}, {kX, 11, 1.5393759877913027e-10}}},
+        // y(1): T2 + T1, summed first, rounds to 32 bits; y(4): so does + T0;
+        // y(3): the quotient is 64-bit, rounded once when stored.
+        Figure{"DenominatorAndQuotient",
+               {kThird, 1, 2, 0, 0, kThird, 0},
+               {0, 0, 0.7f, 0, 0, 0.7f, 2},
+               false,
+               Shape::kZero,
+               Shape::kStep,
+               {{kY, 1, -0.10000000149011612}, {kY, 3, 0.045000001788139343}, {kY, 4, -0.027500003576278687}}},
+        // y(3): the controller's zero cancels the plant's pole, leaving only
+        // the rounding of (in0 − 2·in1 + in2)·K2, which a fused multiply-add
+        // with the first-difference term would skip.
+        Figure{"NoFusedSecondDifferenceTerm",
+               {0, 0, 7, 0, 10, kThird, 0},
+               {0, 0.01f, 0.3f, 0.3f, 0, 0, 0},
+               true,
+               Shape::kImpulse,
+               Shape::kZero,
+               {{kX, 1, 0.96774196624755859}, {kY, 2, -1.4285714626312256}, {kY, 3, -1.6539911801283225e-11}}},
+        // x(2): the same for (2·T2 + T1)·out1, which a fused multiply-add with
+        // the numerator would skip.
+        Figure{"NoFusedFirstOutputTerm",
+               {0, 0, 1, 1, 0, 0, 0},
+               {100, 0.3f, 100, 0, 0.3f, 0, 0},
+               true,
+               Shape::kImpulse,
+               Shape::kZero,
+               {{kX, 1, 0.0014977534301578999}, {kX, 2, 7.8658498985084702e-13}}},
+        // Products beyond the 32-bit range: y(0) is 0 only if 2·T2 is 64-bit,
+        // y(2) finite only if 2·in1 is; y(3) is −∞ because T2·out2 is 32-bit.
+        Figure{"OverflowOnlyIn32BitOperations",
+               {2e38f, 0, 1, 0, 0, 2e38f, 0},
+               {0, 0, 1, 2e38f, 0, 0, 0},
+               true,
+               Shape::kStep,
+               Shape::kZero,
+               {{kY, 0, 0}, {kY, 1, 1.9999999360571385e+38}, {kY, 2, 1.9999999360571385e+38}, {kY, 3, kMinusInf}}}),
     [](const testing::TestParamInfo<Figure>& info) { return info.param.name; });
 
 TEST_F(LoopTest, CutLoopControllerFollowsThePlantAtEveryStep) {
