@@ -160,14 +160,15 @@ INSTANTIATE_TEST_SUITE_P(
 // Every operation of the difference equation rounds at its own width: 32 bits
 // for the first-difference, gain and second output products and for the
 // denominator, 64 bits for the rest. Each figure fails when one operation of
-// its group is computed at the other width, or fused into a multiply-add.
+// its group is computed at the other width, fused into a multiply-add or
+// summed in another order.
 constexpr Single kThird = 1.0f / 3;
 constexpr double kMinusInf = -std::numeric_limits<double>::infinity();
 
 INSTANTIATE_TEST_SUITE_P(
     Widths, FigureTest,
     testing::Values(
-        // x(6): 2·in1, in0 − 2·in1, + in2 and · K2 are 64-bit.
+        // x(6): in0 − 2·in1, + in2 and · K2 are 64-bit.
         Figure{"SecondDifferenceTerm",
                {0, 0, 0.7f, 0, 0, 0.5f, 2},
                {3, 0, 0, 0, 0, 0.5f, 2},
