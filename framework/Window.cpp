@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPointer>
+#include <QProxyStyle>
 #include <QResizeEvent>
 #include <QTimer>
 #include <QWidget>
@@ -37,6 +38,19 @@ class ContentWidget : public QWidget {
   }
 };
 
+// The menu bar's look is the application's; only a tap of Alt alone does not
+// move the keyboard focus into the bar: Alt is the Option key here, held
+// while drawing and tapped between keystrokes. Alt with an access letter
+// still opens its menu.
+class MenuBarStyle : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == SH_MenuBar_AltKeyNavigation) return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+
 }  // namespace
 
 struct Window::Impl {
@@ -56,6 +70,9 @@ Window::Window() : impl_(std::make_unique<Impl>()) {
   impl_->mw = new QMainWindow;
   impl_->content = new ContentWidget;
   impl_->mw->setCentralWidget(impl_->content);
+  auto* barStyle = new MenuBarStyle;
+  barStyle->setParent(impl_->mw->menuBar());
+  impl_->mw->menuBar()->setStyle(barStyle);
   impl_->content->onResize = [this](int w, int h) {
     if (impl_->mw != nullptr && impl_->mw->isVisible()) {
       impl_->width = w;
