@@ -68,6 +68,12 @@ class InputTracker : public QObject {
           alt = true;
         }
         break;
+      case QEvent::ApplicationDeactivate:
+        // The release of a key held when another program took the keyboard
+        // reaches that program, not this one: a key held on return shows
+        // again in the next press, click or move.
+        alt = false;
+        break;
       default:
         break;
     }

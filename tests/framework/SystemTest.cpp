@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QFontInfo>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTest>
 
 #include "Fixture.h"
@@ -41,6 +42,39 @@ TEST(OptionKey, FollowsAltThroughInputEvents) {
   EXPECT_TRUE(fw::Keyboard::OptionKey());
   QKeyEvent without(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, "a");
   QApplication::sendEvent(target, &without);
+  EXPECT_FALSE(fw::Keyboard::OptionKey());
+}
+
+// Alt held, another program takes the keyboard (Alt+Tab) and gets the
+// release; back here a move without Alt must not find the key still held.
+TEST(OptionKey, ReleasedWhileAnotherProgramHadTheKeyboard) {
+  fwtest::HookWindow win;
+  fw::Label* l = nullptr;
+  win.create = [&](fwtest::HookWindow& w) { l = &w.Add<fw::Label>("l", fw::Control::kNoIndex, fwtest::Place(0, 0, 50, 50)); };
+  fwtest::ShowAndWait(win);
+  QWidget* target = l->Widget();
+  const auto leaveAndReturn = [] {
+    // What the platform sends when another program is activated and when
+    // this one is again (the offscreen platform has no other programs).
+    QEvent away(QEvent::ApplicationDeactivate);
+    QCoreApplication::sendEvent(QCoreApplication::instance(), &away);
+    QEvent back(QEvent::ApplicationActivate);
+    QCoreApplication::sendEvent(QCoreApplication::instance(), &back);
+  };
+  QTest::keyPress(target, Qt::Key_Alt);
+  ASSERT_TRUE(fw::Keyboard::OptionKey());
+  leaveAndReturn();
+  QTest::mouseMove(target, QPoint(20, 20));
+  EXPECT_FALSE(fw::Keyboard::OptionKey());
+  // Still held on return: the next event that carries it says so.
+  QMouseEvent held(QEvent::MouseMove, QPointF(30, 20), target->mapToGlobal(QPointF(30, 20)), Qt::NoButton,
+                   Qt::NoButton, Qt::AltModifier);
+  QApplication::sendEvent(target, &held);
+  EXPECT_TRUE(fw::Keyboard::OptionKey());
+  QTest::keyRelease(target, Qt::Key_Alt);
+  EXPECT_FALSE(fw::Keyboard::OptionKey());
+  // Leaving without the key held changes nothing.
+  leaveAndReturn();
   EXPECT_FALSE(fw::Keyboard::OptionKey());
 }
 
