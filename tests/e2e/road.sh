@@ -1,0 +1,341 @@
+#!/usr/bin/env bash
+# The program in a real X server, driven as a person drives it: pointer clicks
+# and typed keys from xdotool, checked on screenshots. One whole road from the
+# start to the results (controller T0 1, K0 2; plant T1 4, T0 1, K0 1, dead
+# time 1; z zero, w a step), the value table and three curves, a parameter
+# correction, then Restart and a reference drawn by hand with Alt held.
+#
+#   road.sh path/to/quenlo
+#
+# Exits 77 (skipped) where no X server can be started here.
+set -euo pipefail
+
+quenlo=${1:?usage: road.sh path/to/quenlo}
+
+skip() {
+  echo "SKIPPED: $*"
+  exit 77
+}
+for tool in Xvfb xdotool xwininfo import convert; do
+  command -v "$tool" >/dev/null || skip "$tool is not installed"
+done
+[ -x "$quenlo" ] || { echo "FAIL: no program at $quenlo"; exit 1; }
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/quenlo-e2e.XXXXXX")
+xvfb_pid=""
+app_pid=""
+cleanup() {
+  local status=$?
+  if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null || true; fi
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  wait 2>/dev/null || true
+  if [ "$status" -eq 0 ] || [ "$status" -eq 77 ]; then
+    rm -rf "$work"
+  else
+    echo "screenshots and logs kept in $work"
+  fi
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*"
+  [ -f "$work/screen.miff" ] && convert "$work/screen.miff" "$work/failed.png" 2>/dev/null
+  exit 1
+}
+
+# ---- The X server, on a display number it picks itself ----
+
+Xvfb -displayfd 3 -screen 0 1400x900x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || skip "Xvfb could not start: $(tail -n 1 "$work/xvfb.log")"
+  sleep 0.1
+done
+[ -s "$work/display" ] || skip "Xvfb did not start within 10 s"
+
+export DISPLAY=":$(head -n 1 "$work/display")"
+export QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR="$work/run"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI
+
+"$quenlo" >"$work/quenlo.log" 2>&1 &
+app_pid=$!
+
+# ---- The window: 1200 x 700 below its menu bar ----
+
+win=""
+for _ in $(seq 300); do
+  kill -0 "$app_pid" 2>/dev/null || fail "quenlo exited at start: $(tail -n 3 "$work/quenlo.log")"
+  win=$(xdotool search --onlyvisible --name '^Quenlo$' 2>/dev/null | head -n 1 || true)
+  [ -n "$win" ] && break
+  sleep 0.1
+done
+[ -n "$win" ] || fail "no window named Quenlo within 30 s"
+
+info=$(xwininfo -id "$win")
+field() { sed -n "s/^ *$1: *\(-\?[0-9]*\)$/\1/p" <<<"$info"; }
+width=$(field 'Width')
+height=$(field 'Height')
+[ "$width" -eq 1200 ] || fail "window is $width pixels wide, not 1200"
+# Control positions are in the window's content, which sits under the menu bar.
+OX=$(field 'Absolute upper-left X')
+OY=$(($(field 'Absolute upper-left Y') + height - 700))
+
+# ---- Screenshots and what they show ----
+
+shot="$work/screen.miff"
+take() {
+  kill -0 "$app_pid" 2>/dev/null || fail "quenlo exited: $(tail -n 3 "$work/quenlo.log")"
+  import -window root "$shot"
+}
+crop() { echo "${3}x${4}+$((OX + $1))+$((OY + $2))"; }
+
+# Pixels of the colour (hex RRGGBB) in the rectangle x y w h of the window.
+count() {
+  convert "$shot" -alpha off -depth 8 -crop "$(crop "$2" "$3" "$4" "$5")" +repage -format %c histogram:info:- |
+    awk -v c=" #$1 " 'index($0, c) { n = $1 + 0 } END { print n + 0 }'
+}
+# Dark pixels (text, lines) in the rectangle.
+dark() {
+  convert "$shot" -alpha off -depth 8 -crop "$(crop "$@")" +repage -colorspace Gray -threshold 50% -negate \
+    -format '%[fx:round(mean*w*h)]' info:
+}
+# A fingerprint of what the rectangle shows.
+sig() { convert "$shot" -alpha off -depth 8 -crop "$(crop "$@")" +repage -format '%#' info:; }
+# The count of the most frequent colour in the rectangle.
+commonest() {
+  convert "$shot" -alpha off -depth 8 -crop "$(crop "$@")" +repage -format %c histogram:info:- |
+    awk '$1 + 0 > n { n = $1 + 0 } END { print n + 0 }'
+}
+
+# Waits until the condition (a command line, run anew on each screenshot)
+# holds, then until the window has stopped changing, and keeps that
+# screenshot for the checks that follow.
+wait_for() {
+  local what=$1 condition=$2
+  local deadline=$((SECONDS + 20))
+  until take && eval "$condition"; do
+    [ $SECONDS -lt $deadline ] || fail "waited 20 s for: $what"
+    sleep 0.1
+  done
+  local before after
+  after=$(sig 0 0 1200 700)
+  for _ in $(seq 20); do
+    sleep 0.1
+    before=$after
+    take
+    after=$(sig 0 0 1200 700)
+    [ "$before" = "$after" ] && return 0
+  done
+  fail "the window kept changing after: $what"
+}
+
+check() {
+  local what=$1
+  shift
+  "$@" || fail "$what"
+}
+above() { [ "$1" -gt "$2" ]; }
+is() { [ "$1" = "$2" ]; }
+isnt() { [ "$1" != "$2" ]; }
+
+click() { xdotool mousemove $((OX + $1)) $((OY + $2)) click 1; }
+# The control areas, as the control table places them.
+ok() { click 705 643; }
+shape() { click 893 606; }  # the input-shape label, left of its field
+restart() { click 1146 646; }
+toggle() { click $((65 + 86 * ($1 - 1) + 20)) 326; }  # 1 x, 2 y, 3 z, 4 w
+
+# param(n) as its open handler places it: two columns of seven, 70 x 30.
+field_left() { echo $((428 + 110 * ($1 / 7))); }
+field_top() { echo $((456 + 33 * ($1 % 7))); }
+px() { echo $(($(field_left "$1") + 35)); }
+py() { echo $(($(field_top "$1") + 15)); }
+type_into() {
+  click "$(px "$1")" "$(py "$1")"
+  xdotool key End BackSpace BackSpace BackSpace type --delay 20 "$2"
+}
+
+prompt() { sig 649 506 540 67; }
+prompt_shown() { above "$(count FF0000 649 506 540 67)" 100; }
+prompt_is_not() { isnt "$(prompt)" "$1"; }
+prompt_is() { is "$(prompt)" "$1"; }
+
+# The chart `diagram` at (691, 44), 500 x 400, zero line on row 200.
+chart_pixel() {  # colour at chart x, within one row of chart y
+  above "$(count "$1" $((691 + $2)) $((44 + $3 - 1)) 1 3)" 0
+}
+chart_has() { above "$(count "$1" 691 44 500 400)" "${2:-0}"; }
+field_white() { above "$(count FFFFFF "$(field_left "$1")" "$(field_top "$1")" 70 30)" 1000; }
+field_text() { dark $(($(field_left "$1") + 4)) $(($(field_top "$1") + 4)) 62 22; }
+shape_text() { dark 908 591 74 29; }
+table_first_row() { dark 12 342 370 18; }
+cyan() { count E6FFFF 10 10 600 300; }
+
+RED=B40000 GREEN=00B400 BLUE=0000B4
+
+# ---- 1. Start phase, then OK ----
+
+wait_for "the first prompt" 'prompt_shown'
+p_start=$(prompt)
+check "CUT is shown" above "$(count 000000 770 591 53 101)" 1000
+check "no parameter field yet" is "$(count FFFFFF 428 457 208 235)" 0
+check "no block yet" is "$(cyan)" 0
+
+ok
+wait_for "the blocks" 'above "$(cyan)" 1000'
+check "CUT is hidden" is "$(count 000000 770 591 53 101)" 0
+for n in $(seq 0 13); do check "param($n) is shown" field_white "$n"; done
+for i in $(seq 0 6); do check "name label $i" above "$(dark 505 $((456 + 33 * i)) 33 30)" 10; done
+check "the heading Regler Strecke" above "$(dark 429 420 193 32)" 50
+check "a prompt" prompt_shown
+p_param=$(prompt)
+check "prompt changed after the first OK" isnt "$p_param" "$p_start"
+cyan_symbols=$(cyan)
+panel_symbols=$(sig 10 10 600 300)
+
+# ---- 2. The parameters, then OK ----
+
+for entry in 2:1 3:2 8:4 9:1 10:1 13:1; do type_into "${entry%:*}" "${entry#*:}"; done
+ok
+wait_for "the input-shape field" 'above "$(count 48FF9A 905 588 80 35)" 500'
+p_dist=$(prompt)
+check "prompt changed after the parameters" isnt "$p_dist" "$p_param"
+check "the letter z" above "$(dark 884 589 20 36)" 5
+z_letter=$(sig 884 589 20 36)
+check "the shape is blank" is "$(shape_text)" 0
+# The blocks show the numbers: much narrower than the equations in symbols.
+check "the blocks shrank to their values" above $((cyan_symbols * 6 / 10)) "$(cyan)"
+panel_road=$(sig 10 10 600 300)
+
+# ---- 3. z zero, then OK ----
+
+ok
+wait_for "the next prompt" 'prompt_is_not "$p_dist"'
+p_ref=$(prompt)
+check "the letter w" isnt "$(sig 884 589 20 36)" "$z_letter"
+check "the shape is blank again" is "$(shape_text)" 0
+
+# ---- 4. w a step, then OK: the table, the toggles, the zero line ----
+
+shape
+wait_for "the shape Sprung" 'above "$(shape_text)" 20'
+check "choosing a shape keeps the prompt" prompt_is "$p_ref"
+check "the table is not shown yet" is "$(count FFFFFF 10 340 400 355)" 0
+
+ok
+wait_for "the value table" 'above "$(count FFFFFF 10 340 400 355)" 50000'
+p_results=$(prompt)
+check "prompt changed after the reference" isnt "$p_results" "$p_ref"
+check "the letter C" above "$(count FF0000 417 329 33 49)" 50
+for i in 1 2 3 4; do check "toggle $i" above "$(dark $((65 + 86 * (i - 1))) 316 40 20)" 5; done
+check "the table's first rows" above "$(table_first_row)" 20
+check "the shape field is hidden" is "$(count 48FF9A 884 580 110 50)" 0
+check "the shape label is hidden" is "$(dark 884 589 20 36)" 0
+check "Restart is enabled" above "$(dark 1102 603 88 86)" 50
+check "the zero line" above "$(count 000000 691 244 500 1)" 450
+for c in $RED $GREEN $BLUE; do check "no curve yet ($c)" is "$(count $c 691 44 500 400)" 0; done
+scroll_501=$(commonest 400 355 10 330)
+
+# x, y and w pressed: in that order dark red, dark green, dark blue. Ten steps
+# are shown, 50 pixels each; the rings sit on the steps.
+toggle 1
+toggle 2
+toggle 4
+wait_for "the third curve" 'chart_has $BLUE 100'
+check "w is 1 from step 1 on" chart_pixel $BLUE 75 100
+check "x settles at 2/3" chart_pixel $RED 475 133
+check "y settles at -2/3" chart_pixel $GREEN 475 267
+check "x is 0 at step 1" chart_pixel $RED 25 200
+
+# ---- 5. OK: parameter correction ----
+
+ok
+wait_for "the table emptied" 'is "$(table_first_row)" 0'
+p_change=$(prompt)
+check "prompt changed in the results phase" isnt "$p_change" "$p_results"
+check "it is not the first parameter prompt" isnt "$p_change" "$p_param"
+check "the blocks show their symbols again" is "$(sig 10 10 600 300)" "$panel_symbols"
+for n in 2 3 8 9 10 13; do check "param($n) keeps its text" above "$(field_text "$n")" 5; done
+for n in 0 1 4 5 6 7 11 12; do check "param($n) stays empty" is "$(field_text "$n")" 0; done
+
+# ---- 6. K0 of the controller 4, OK: the results at once ----
+
+type_into 3 4
+ok
+wait_for "the results prompt" 'prompt_is "$p_results"'
+check "the table again" above "$(table_first_row)" 20
+check "the blocks show the new gain" isnt "$(sig 10 10 600 300)" "$panel_road"
+check "the shape field stays hidden" is "$(count 48FF9A 884 580 110 50)" 0
+check "x now settles at 0.8" chart_pixel $RED 475 120
+check "y now settles at -0.8" chart_pixel $GREEN 475 280
+check "the curves of the run before stay" chart_pixel $RED 475 133
+
+# ---- Restart, and w drawn by hand ----
+
+restart
+wait_for "the parameter prompt" 'prompt_is "$p_param"'
+ok
+wait_for "the disturbance prompt" 'prompt_is "$p_dist"'
+ok
+wait_for "the reference prompt" 'prompt_is "$p_ref"'
+last=""
+for _ in 1 2 3; do  # Sprung, Impuls, Hand
+  last=$(sig 905 588 80 35)
+  shape
+  wait_for "the next shape" 'isnt "$(sig 905 588 80 35)" "$last"'
+done
+p_draw=$(prompt)
+for p in "$p_param" "$p_dist" "$p_ref" "$p_results" "$p_change"; do
+  check "the drawing prompt is a prompt of its own" isnt "$p_draw" "$p"
+done
+
+# Alt held, the pointer 60 pixels above the zero line, one step of 10 pixels
+# at a time; each point shows a black ring, which is awaited before the next
+# step so that no step is skipped however slow the machine.
+ring() {  # the left of the ring around chart (x, 140), also on the chart's last column
+  kill -0 "$app_pid" 2>/dev/null || fail "quenlo exited: $(tail -n 3 "$work/quenlo.log")"
+  local pixel
+  pixel=$(import -window root -crop "$(crop $((691 + $1 - 2)) $((44 + 139)) 1 1)" -depth 8 txt:-)
+  [[ $pixel == *" #000000 "* ]]
+}
+xdotool mousemove $((OX + 691 + 2)) $((OY + 44 + 140)) keydown alt
+for k in $(seq 1 50); do
+  x=$((10 * k + 2))
+  [ $x -le 499 ] || x=499
+  deadline=$((SECONDS + 10))
+  jiggle=0
+  until xdotool mousemove $((OX + 691 + x - jiggle)) $((OY + 44 + 140)) && ring $((10 * k)); do
+    [ $SECONDS -lt $deadline ] || { xdotool keyup alt; fail "no point at step $k of the hand-drawn curve"; }
+    jiggle=$((1 - jiggle))
+  done
+done
+xdotool keyup alt
+wait_for "the hand-drawn curve" 'true'
+check "the drawing prompt stays" prompt_is "$p_draw"
+
+ok
+wait_for "the results prompt after the drawing" 'prompt_is "$p_results"'
+check "the table again" above "$(table_first_row)" 20
+# 51 rows in place of 501: the scroll bar's thumb is longer, its track shorter.
+check "the table has far fewer rows" above $((scroll_501 * 85 / 100)) "$(commonest 400 355 10 330)"
+toggle 4
+wait_for "the hand-drawn w" 'chart_has $RED 100'
+check "w is 0.6 from step 1 on" chart_pixel $RED 255 140
+check "w is 0.6 at step 50" chart_pixel $RED 495 140
+
+# ---- Quit from the keyboard ----
+
+xdotool mousemove $((OX + 300)) $((OY + 200)) key ctrl+q
+for _ in $(seq 100); do
+  kill -0 "$app_pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$app_pid" 2>/dev/null && fail "Ctrl+Q did not end the program"
+status=0
+wait "$app_pid" || status=$?
+app_pid=""
+[ "$status" -eq 0 ] || fail "quenlo ended with status $status: $(tail -n 5 "$work/quenlo.log")"
+echo "PASS: the whole road, a parameter correction and a hand-drawn reference"
