@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 #include "detail/Internal.h"
 
@@ -14,15 +15,40 @@ namespace fw {
 
 namespace {
 
-// The surface never grows beyond these bounds, whatever size the canvas is
-// given: at most 8192 pixels a side and 16 Mi pixels (64 MiB) in all.
+// The surface never grows beyond these bounds in device pixels, whatever size
+// the canvas is given: at most 8192 pixels a side and 16 Mi pixels (64 MiB).
 constexpr int kMaxSurfaceSide = 8192;
 constexpr qint64 kMaxSurfacePixels = qint64{16} * 1024 * 1024;
 
-QImage BlankSurface(int w, int h) {
-  QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+QImage BlankSurface(QSize size, double ratio) {
+  QImage img(size, QImage::Format_ARGB32_Premultiplied);
+  if (img.isNull()) return img;
+  img.setDevicePixelRatio(ratio);
   img.fill(Qt::transparent);
   return img;
+}
+
+// The ratio of the screen the widget is on, kept within 1/4 .. 8.
+double ScreenRatio(const QWidget* w) {
+  const double r = w != nullptr ? w->devicePixelRatioF() : 1.0;
+  return std::isfinite(r) ? std::clamp(r, 0.25, 8.0) : 1.0;
+}
+
+// The canvas pixels that n device pixels cover at the ratio.
+int LogicalPixels(int n, double ratio) { return static_cast<int>(std::floor(n / ratio + 1e-9)); }
+
+// The device size for a picture of w x h canvas pixels, within the bounds.
+QSize BoundedDeviceSize(int w, int h, double ratio) {
+  const int dw = std::clamp(static_cast<int>(std::ceil(w * ratio - 1e-9)), 1, kMaxSurfaceSide);
+  int dh = std::clamp(static_cast<int>(std::ceil(h * ratio - 1e-9)), 1, kMaxSurfaceSide);
+  if (qint64{dw} * dh > kMaxSurfacePixels) dh = std::max<int>(1, static_cast<int>(kMaxSurfacePixels / dw));
+  return {dw, dh};
+}
+
+// The device pixel where a canvas coordinate begins, or -1 beyond any surface.
+int DevicePixel(Integer v, double ratio) {
+  const double d = std::floor(v * ratio);
+  return d >= 0 && d <= kMaxSurfaceSide ? static_cast<int>(d) : -1;
 }
 
 }  // namespace
@@ -38,17 +64,23 @@ class CanvasWidget : public QWidget {
   void Detach() { owner_ = nullptr; }
 
  protected:
+  bool event(QEvent* event) override {
+    if (owner_ != nullptr && event->type() == QEvent::ScreenChangeInternal) owner_->FollowScreenRatio();
+    return QWidget::event(event);
+  }
   void paintEvent(QPaintEvent* event) override {
     if (owner_ == nullptr) return;
+    owner_->FollowScreenRatio();
     if (!owner_->painted_ && !owner_->painting_) {
       Canvas* c = owner_;
       detail::RunGuarded([c] { c->RunPaint(true); });
       if (owner_ == nullptr) return;
     }
+    owner_->EndPainting();
     QPainter p(this);
     p.setClipRect(event->rect());
     if (!owner_->transparent_) p.fillRect(rect(), palette().window());
-    p.drawImage(0, 0, *owner_->surface_);
+    p.drawImage(QPointF(0, 0), *owner_->surface_);
   }
   void mousePressEvent(QMouseEvent* event) override {
     if (owner_ == nullptr) return;
@@ -69,11 +101,13 @@ class CanvasWidget : public QWidget {
   Canvas* owner_;
 };
 
-Canvas::Canvas() : surface_(std::make_unique<QImage>(BlankSurface(1, 1))) {
+Canvas::Canvas() : surface_(std::make_unique<QImage>(BlankSurface(QSize(1, 1), 1.0))) {
   SetWidget(new CanvasWidget(this));
+  FollowScreenRatio();
 }
 
 Canvas::~Canvas() {
+  EndPainting();
   if (auto* w = dynamic_cast<CanvasWidget*>(Widget())) w->Detach();
 }
 
@@ -85,38 +119,90 @@ fw::Graphics& Canvas::Graphics() {
   return *graphics_;
 }
 
+QPainter& Canvas::Painter() {
+  if (painter_) return *painter_;
+  EnsureSurface();
+  painter_ = std::make_unique<QPainter>(surface_.get());
+  penSet_ = false;
+  painter_->setRenderHint(QPainter::Antialiasing, false);
+  painter_->setRenderHint(QPainter::TextAntialiasing, ratio_ != 1.0);
+  painter_->setClipRect(0, 0, Width(), Height());
+  // The widget shows the surface once the program is done drawing.
+  if (Widget() != nullptr) Widget()->update();
+  return *painter_;
+}
+
+void Canvas::EndPainting() const {
+  if (!painter_) return;
+  painter_->end();
+  painter_.reset();
+}
+
+void Canvas::FollowScreenRatio() {
+  const double ratio = ScreenRatio(Widget());
+  if (ratio == ratio_) return;
+  EndPainting();
+  const int w = LogicalPixels(surface_->width(), ratio_), h = LogicalPixels(surface_->height(), ratio_);
+  QImage next = BlankSurface(BoundedDeviceSize(w, h, ratio), ratio);
+  if (next.isNull()) return;  // out of memory: keep the old one
+  {
+    QPainter p(&next);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(QRectF(0, 0, w, h), *surface_);
+  }
+  *surface_ = std::move(next);
+  ratio_ = ratio;
+  EnsureSurface();
+  if (Widget() != nullptr) Widget()->update();
+}
+
 void Canvas::EnsureSurface() {
   const int want_w = std::clamp<int>(Width(), 1, kMaxSurfaceSide);
-  int want_h = std::clamp<int>(Height(), 1, kMaxSurfaceSide);
-  const int w = std::max(surface_->width(), want_w);
-  int h = std::max(surface_->height(), want_h);
-  if (qint64{w} * h > kMaxSurfacePixels) h = std::max<int>(1, static_cast<int>(kMaxSurfacePixels / w));
-  if (w == surface_->width() && h == surface_->height()) return;
-  QImage grown = BlankSurface(w, h);
+  const int want_h = std::clamp<int>(Height(), 1, kMaxSurfaceSide);
+  const QSize size = BoundedDeviceSize(std::max(LogicalPixels(surface_->width(), ratio_), want_w),
+                                       std::max(LogicalPixels(surface_->height(), ratio_), want_h), ratio_);
+  if (size == surface_->size()) return;
+  QImage grown = BlankSurface(size, ratio_);
   if (grown.isNull()) return;  // out of memory: keep drawing on the old one
+  EndPainting();
   {
     QPainter p(&grown);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(0, 0, *surface_);
+    p.drawImage(QPointF(0, 0), *surface_);
   }
   *surface_ = std::move(grown);
 }
 
-const QImage& Canvas::Surface() const { return *surface_; }
+const QImage& Canvas::Surface() const {
+  EndPainting();
+  return *surface_;
+}
 
 QImage& Canvas::MutableSurface() {
   EnsureSurface();
+  EndPainting();
   return *surface_;
 }
 
 Color Canvas::PixelAt(Integer x, Integer y) const {
-  if (x < 0 || y < 0 || x >= surface_->width() || y >= surface_->height()) return Color{};
-  return detail::FromQColor(surface_->pixelColor(x, y));
+  const QImage& s = Surface();
+  const int dx = DevicePixel(x, ratio_), dy = DevicePixel(y, ratio_);
+  if (dx < 0 || dy < 0 || dx >= s.width() || dy >= s.height()) return Color{};
+  return detail::FromQColor(s.pixelColor(dx, dy));
 }
 
 bool Canvas::PixelIsBlank(Integer x, Integer y) const {
-  if (x < 0 || y < 0 || x >= surface_->width() || y >= surface_->height()) return true;
-  return qAlpha(surface_->pixel(x, y)) == 0;
+  const QImage& s = Surface();
+  const int dx = DevicePixel(x, ratio_), dy = DevicePixel(y, ratio_);
+  if (dx < 0 || dy < 0 || dx >= s.width() || dy >= s.height()) return true;
+  // Every device pixel of the canvas pixel, at least the one it begins on.
+  const int ex = std::min<int>(s.width(), std::max(dx + 1, static_cast<int>(std::ceil((x + 1.0) * ratio_ - 1e-9))));
+  const int ey = std::min<int>(s.height(), std::max(dy + 1, static_cast<int>(std::ceil((y + 1.0) * ratio_ - 1e-9))));
+  for (int j = dy; j < ey; ++j)
+    for (int i = dx; i < ex; ++i)
+      if (qAlpha(s.pixel(i, j)) != 0) return false;
+  return true;
 }
 
 void Canvas::RunPaint(bool clear) {
@@ -126,12 +212,17 @@ void Canvas::RunPaint(bool clear) {
     bool& flag;
     ~Reset() { flag = false; }
   } reset{painting_};
+  FollowScreenRatio();
   EnsureSurface();
+  EndPainting();
   if (clear) surface_->fill(Qt::transparent);
   painted_ = true;
-  fw::Graphics g(*this);
-  const Areas areas{Rect{0, 0, Width(), Height()}};
-  Event_Paint(g, areas);
+  {
+    fw::Graphics g(*this);
+    const Areas areas{Rect{0, 0, Width(), Height()}};
+    Event_Paint(g, areas);
+  }
+  EndPainting();
   if (Widget() != nullptr) Widget()->update();
 }
 
@@ -149,20 +240,24 @@ void Canvas::Event_Paint(fw::Graphics& g, const Areas& areas) {
 void Canvas::SetWidth(Integer v) {
   Control::SetWidth(v);
   // What lay beyond the new edge is gone; the surface keeps its size.
-  if (Width() < surface_->width()) {
+  EndPainting();
+  const int w = LogicalPixels(surface_->width(), ratio_), h = LogicalPixels(surface_->height(), ratio_);
+  if (Width() < w) {
     QPainter p(surface_.get());
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(QRect(Width(), 0, surface_->width() - Width(), surface_->height()), Qt::transparent);
+    p.fillRect(QRect(Width(), 0, w - Width() + 1, h + 1), Qt::transparent);
   }
   EnsureSurface();
 }
 
 void Canvas::SetHeight(Integer v) {
   Control::SetHeight(v);
-  if (Height() < surface_->height()) {
+  EndPainting();
+  const int w = LogicalPixels(surface_->width(), ratio_), h = LogicalPixels(surface_->height(), ratio_);
+  if (Height() < h) {
     QPainter p(surface_.get());
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(QRect(0, Height(), surface_->width(), surface_->height() - Height()), Qt::transparent);
+    p.fillRect(QRect(0, Height(), w + 1, h - Height() + 1), Qt::transparent);
   }
   EnsureSurface();
 }

@@ -7,6 +7,7 @@
 #include "Graphics.h"
 
 class QImage;
+class QPainter;
 
 namespace fw {
 
@@ -21,6 +22,21 @@ namespace fw {
 // canvas's Graphics() keeps its colour, font and size from use to use.
 // A canvas that has never painted paints when it is first shown or when its
 // Graphics() is first fetched, whichever comes first.
+//
+// Sharpness: the surface has the device pixel ratio of the canvas's screen
+// (2 on a screen scaled by 2: twice as many pixels a side), while the program
+// and PixelAt/PixelIsBlank work in the canvas's own (logical) pixels. When the
+// canvas moves to a screen of another ratio the surface follows: the picture
+// is carried over scaled, and is sharp again from the next Refresh.
+//
+// Painting: every Graphics of the canvas draws through one painter that the
+// canvas keeps open from the first drawing operation of a run to the next
+// moment the surface is used otherwise: shown by the widget's paint event,
+// cleared by Refresh, grown or cut by a change of size or ratio, or read
+// through Surface(), PixelAt or PixelIsBlank. Opening the painter schedules
+// the widget to show the surface, so what is drawn outside the Paint event
+// reaches the screen by itself, after the run of drawing that the program is
+// in. Nothing but the painter touches the surface while it is open.
 class Canvas : public Control {
  public:
   Canvas();
@@ -37,10 +53,16 @@ class Canvas : public Control {
   bool AcceptFocus() const { return acceptFocus_; }
   bool Transparent() const { return transparent_; }
 
-  // The surface, for the toolkit and for tests.
+  // The surface, for the toolkit and for tests, in device pixels; its
+  // devicePixelRatio() turns them into the canvas's pixels.
   const QImage& Surface() const;
   QImage& MutableSurface();
-  // The colour of one surface pixel and whether anything was drawn there.
+  // The device pixel ratio of the surface (1 on an unscaled screen).
+  double DeviceRatio() const { return ratio_; }
+  // The colour of one canvas pixel and whether anything was drawn there, in
+  // the canvas's own coordinates. At a ratio above 1 a canvas pixel covers
+  // several surface pixels: the colour is that of its top-left one, and it is
+  // blank when none of them was drawn.
   Color PixelAt(Integer x, Integer y) const;
   bool PixelIsBlank(Integer x, Integer y) const;
 
@@ -54,12 +76,22 @@ class Canvas : public Control {
 
  private:
   friend class CanvasWidget;
+  friend class fw::Graphics;
   void EnsureSurface();
   void RunPaint(bool clear);
-
+  // The shared painter on the surface (opened on demand), and its end.
+  QPainter& Painter();
+  void EndPainting() const;
+  // Takes on the ratio of the widget's screen if it differs from the surface's.
+  void FollowScreenRatio();
 
   std::unique_ptr<QImage> surface_;
+  mutable std::unique_ptr<QPainter> painter_;
+  // The colour that the open painter's pen and brush carry, once set.
+  Color penColor_;
+  bool penSet_ = false;
   std::unique_ptr<fw::Graphics> graphics_;
+  double ratio_ = 1;
   bool acceptFocus_ = false;
   bool transparent_ = true;
   bool painted_ = false;

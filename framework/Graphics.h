@@ -5,12 +5,17 @@
 
 #include "Values.h"
 
+class QPainter;
+
 namespace fw {
 
 class Canvas;
 
 // A drawing context on a canvas's persistent surface. Every operation draws on
-// the surface at once; the state (colour, font, size) belongs to this object.
+// the surface at once, through the canvas's shared painter (see Canvas); the
+// state (colour, font, size) belongs to this object. Coordinates are the
+// canvas's own pixels at any device pixel ratio; text is smoothed, lines and
+// shapes are not.
 // A new Graphics starts black, in the default font ("System") at the default
 // size. It follows the canvas's surface through resizes.
 class Graphics {
@@ -46,6 +51,12 @@ class Graphics {
   void FillPolygon(const std::vector<Integer>& points);
 
  private:
+  // The canvas's painter, its pen in this object's colour.
+  QPainter& Painter();
+  // Whether the surface has more than one device pixel per canvas pixel.
+  bool Scaled() const;
+  void PaintOval(Integer left, Integer top, Integer width, Integer height, bool fill);
+
   Canvas* canvas_;
   Color foreColor_{0, 0, 0};
   String textFont_ = "System";

@@ -1,0 +1,155 @@
+// Canvases on a screen of device pixel ratio 2: the surface has the screen's
+// pixels, the program keeps drawing in canvas pixels, text is smoothed, and a
+// canvas follows its window from one screen to the other. The platform gives
+// two screens side by side, "plain" (ratio 1) left of "double" (ratio 2).
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <QTest>
+
+#include "../framework/Fixture.h"
+#include "Canvas.h"
+#include "Graphics.h"
+
+namespace {
+
+using fw::Canvas;
+using fw::Color;
+using fw::Event;
+using fw::EventArgs;
+
+constexpr Color kRed{255, 0, 0};
+constexpr Color kBlue{0, 0, 255};
+const QRgb kRedPixel = qRgb(255, 0, 0);
+
+struct RatioCanvas : ::testing::Test {
+  RatioCanvas() {
+    win.layout = [](fwtest::HookWindow& w) {
+      w.SetProperty("Width", 200);
+      w.SetProperty("Height", 150);
+    };
+    win.create = [this](fwtest::HookWindow& w) {
+      canvas = &w.Add<Canvas>("panel", fw::Control::kNoIndex, fwtest::Place(10, 20, 100, 80));
+      canvas->AddEventHandler(Event::Paint, [this](fw::Control&, const EventArgs& a) {
+        ++paints;
+        a.g->SetForeColor(kBlue);
+        a.g->FillRect(0, 0, 4, 4);
+        return false;
+      });
+    };
+  }
+  // Shows the window with its top left corner at x on the desktop: below
+  // 1400 on "plain", from 1400 on "double".
+  void ShowAt(int x) {
+    win.Open();
+    win.Widget()->move(x, 100);
+    fwtest::ShowAndWait(win);
+  }
+  void MoveTo(int x, double ratio) {
+    win.Widget()->move(x, 100);
+    QTRY_COMPARE(canvas->Widget()->devicePixelRatioF(), ratio);
+    QApplication::processEvents();
+  }
+  fwtest::HookWindow win;
+  Canvas* canvas = nullptr;
+  int paints = 0;
+};
+
+bool Red(const QImage& s, int x, int y) { return s.pixel(x, y) == kRedPixel; }
+bool Blank(const QImage& s, int x, int y) { return qAlpha(s.pixel(x, y)) == 0; }
+
+TEST_F(RatioCanvas, DrawsInCanvasPixelsOnTwiceAsManyDevicePixels) {
+  ASSERT_EQ(QGuiApplication::screens().size(), 2) << "the two-screen platform configuration is missing";
+  ShowAt(1500);
+  ASSERT_EQ(canvas->DeviceRatio(), 2.0);
+  fw::Graphics& g = canvas->Graphics();
+  g.SetForeColor(kRed);
+  g.DrawLine(5, 10, 5, 30);   // vertical
+  g.DrawLine(20, 40, 60, 40);  // horizontal
+  g.FillRect(70, 5, 3, 2);
+  g.SetForeColor(Color{0, 0, 0});
+  g.SetTextSize(20);
+  g.DrawString("Hx", 10, 70);
+
+  const QImage& s = canvas->Surface();
+  EXPECT_EQ(s.size(), QSize(200, 160));
+  EXPECT_EQ(s.devicePixelRatio(), 2.0);
+  // A line through canvas column 5 covers device columns 10 and 11, from the
+  // first device row of canvas row 10 to the last of canvas row 30.
+  for (int y = 20; y <= 61; ++y) {
+    EXPECT_TRUE(Red(s, 10, y) && Red(s, 11, y)) << y;
+    EXPECT_TRUE(Blank(s, 9, y) && Blank(s, 12, y)) << y;
+  }
+  EXPECT_TRUE(Blank(s, 10, 19) && Blank(s, 10, 62));
+  for (int x = 40; x <= 121; ++x) EXPECT_TRUE(Red(s, x, 80) && Red(s, x, 81) && Blank(s, x, 79) && Blank(s, x, 82)) << x;
+  EXPECT_TRUE(Blank(s, 39, 80) && Blank(s, 122, 80));
+  int filled = 0;
+  for (int y = 0; y < 30; ++y)
+    for (int x = 130; x < 160; ++x) filled += Red(s, x, y) ? 1 : 0;
+  EXPECT_EQ(filled, 6 * 4);
+  EXPECT_TRUE(Red(s, 140, 10) && Red(s, 145, 13));
+
+  // Canvas coordinates for the pixel readers.
+  EXPECT_EQ(canvas->PixelAt(5, 10), kRed);
+  EXPECT_EQ(canvas->PixelAt(72, 6), kRed);
+  EXPECT_TRUE(canvas->PixelIsBlank(4, 20));
+  EXPECT_TRUE(canvas->PixelIsBlank(6, 20));
+  EXPECT_TRUE(canvas->PixelIsBlank(73, 6));
+
+  // Smoothed text: edge pixels of partial cover, and solid ink, above the
+  // baseline at device row 140.
+  int partial = 0, solid = 0, below = 0;
+  for (int y = 100; y < 160; ++y)
+    for (int x = 20; x < 80; ++x) {
+      const int a = qAlpha(s.pixel(x, y));
+      partial += a > 0 && a < 255 ? 1 : 0;
+      solid += a == 255 ? 1 : 0;
+      below += a > 0 && y > 142 ? 1 : 0;
+    }
+  EXPECT_GT(partial, 20);
+  EXPECT_GT(solid, 50);
+  EXPECT_EQ(below, 0);
+
+  // The screen gets the device pixels as they are, not a picture blown up.
+  const QImage shot = canvas->Widget()->grab().toImage();
+  EXPECT_EQ(shot.devicePixelRatio(), 2.0);
+  EXPECT_EQ(shot.size(), QSize(200, 160));
+  EXPECT_EQ(QColor(shot.pixel(11, 40)), QColor(255, 0, 0));
+  EXPECT_NE(QColor(shot.pixel(12, 40)), QColor(255, 0, 0));
+}
+
+TEST_F(RatioCanvas, FollowsItsWindowToAScreenOfAnotherRatio) {
+  ASSERT_EQ(QGuiApplication::screens().size(), 2) << "the two-screen platform configuration is missing";
+  ShowAt(100);
+  ASSERT_EQ(canvas->DeviceRatio(), 1.0);
+  EXPECT_EQ(canvas->Surface().size(), QSize(100, 80));
+  canvas->Graphics().SetForeColor(kRed);
+  canvas->Graphics().FillRect(20, 20, 6, 6);
+  const int paintsBefore = paints;
+
+  MoveTo(1500, 2.0);
+  EXPECT_EQ(canvas->DeviceRatio(), 2.0);
+  EXPECT_EQ(canvas->Surface().size(), QSize(200, 160));
+  // The picture comes along without a Paint event, and drawing goes on in
+  // canvas pixels.
+  EXPECT_EQ(paints, paintsBefore);
+  EXPECT_EQ(canvas->PixelAt(22, 22), kRed);
+  EXPECT_EQ(canvas->PixelAt(1, 1), kBlue);
+  EXPECT_TRUE(canvas->PixelIsBlank(40, 40));
+  canvas->Graphics().FillRect(40, 40, 1, 1);
+  EXPECT_TRUE(Red(canvas->Surface(), 80, 80) && Red(canvas->Surface(), 81, 81));
+  EXPECT_TRUE(Blank(canvas->Surface(), 82, 80));
+  canvas->Refresh(true);
+  EXPECT_TRUE(canvas->PixelIsBlank(22, 22));
+  EXPECT_EQ(canvas->PixelAt(3, 3), kBlue);
+
+  MoveTo(100, 1.0);
+  EXPECT_EQ(canvas->DeviceRatio(), 1.0);
+  EXPECT_EQ(canvas->Surface().size(), QSize(100, 80));
+  EXPECT_EQ(canvas->PixelAt(3, 3), kBlue);
+}
+
+}  // namespace
