@@ -1,7 +1,6 @@
 // Drawing an input curve by hand on the chart.
 #include <cstdint>
 
-#include "ChartSurface.h"
 #include "Q.h"
 #include "System.h"
 #include "TestSignals.h"
@@ -54,9 +53,10 @@ void Q::diagram_MouseMove(fw::Canvas& me, Integer X, Integer Y) {
   const Integer xa = ix[n - 1], ya = fw::FitInteger(std::int64_t{yZero} - iy[n - 1]);
   const Integer xb = ix[n], yb = fw::FitInteger(std::int64_t{yZero} - iy[n]);
   const Integer ringLeft = fw::FitInteger(std::int64_t{xb} - 2), ringTop = fw::FitInteger(std::int64_t{yb} - 2);
-  OnChart(*this, [&](fw::Graphics& g) { g.DrawLine(xa, ya, xb, yb); });
-  OnChart(*this, [&](fw::Graphics& g) { g.SetForeColor(fw::RGB(255, 255, 255)); });
-  OnChart(*this, [&](fw::Graphics& g) { g.FillOval(ringLeft, ringTop, 5, 5); });
-  OnChart(*this, [&](fw::Graphics& g) { g.SetForeColor(fw::RGB(0, 0, 0)); });
-  OnChart(*this, [&](fw::Graphics& g) { g.DrawOval(ringLeft, ringTop, 5, 5); });
+  fw::Graphics& g = me.Graphics();
+  g.DrawLine(xa, ya, xb, yb);
+  g.SetForeColor(fw::RGB(255, 255, 255));
+  g.FillOval(ringLeft, ringTop, 5, 5);
+  g.SetForeColor(fw::RGB(0, 0, 0));
+  g.DrawOval(ringLeft, ringTop, 5, 5);
 }

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdint>
 
-#include "ChartSurface.h"
 #include "Q.h"
 
 namespace {
@@ -95,20 +94,22 @@ void Q::diagram_Paint(fw::Canvas& me, fw::Graphics& g, const fw::Areas& /*areas*
 }
 
 // The zero line and every pressed toggle's curve with its rings and legend
-// letter, over what the chart shows.
+// letter, over what the chart shows, on the chart's own Graphics: it keeps the
+// colour and size set here from call to call.
 void Q::Drw() {
   const fw::Color colours[4] = {fw::RGB(0, 0, 0), fw::RGB(180, 0, 0), fw::RGB(0, 180, 0), fw::RGB(0, 0, 180)};
 
   fw::Canvas* chart = diagram();
   if (chart == nullptr) return;
+  fw::Graphics& g = chart->Graphics();
   const Integer T = fw::ToInteger(fw::Val(TextOf(TimeLab())));
   const Integer W = chart->Width();
   const Integer H = chart->Height();
   const fw::Single p = T != 0 ? fw::ToSingle(static_cast<fw::Double>(W) / T) : 0.0f;
   const fw::Single a = fw::ToSingle(fw::Val(TextOf(yFld())));
 
-  OnChart(*this, [&](fw::Graphics& g) { g.SetForeColor(colours[0]); });
-  OnChart(*this, [&](fw::Graphics& g) { g.DrawLine(0, yZero, W, yZero); });
+  g.SetForeColor(colours[0]);
+  g.DrawLine(0, yZero, W, yZero);
 
   const Integer r = T < 25 ? 4 : fw::ToInteger(fw::Round(100.0 / T));
   const Integer side = 2 * r + 1;
@@ -127,20 +128,19 @@ void Q::Drw() {
     if (toggle == nullptr || !toggle->Value()) continue;
     ++k;
     const fw::Color colour = colours[k % 4];
-    const fw::String caption = toggle->Caption();
-    OnChart(*this, [&](fw::Graphics& g) { g.SetForeColor(colour); });
-    OnChart(*this, [&](fw::Graphics& g) { g.SetTextSize(24); });
-    OnChart(*this, [&](fw::Graphics& g) { g.DrawString(caption, fw::FitInteger(std::int64_t{W} - 30), fw::FitInteger(std::int64_t{H} + 18 - 28 * k)); });
+    g.SetForeColor(colour);
+    g.SetTextSize(24);
+    g.DrawString(toggle->Caption(), fw::FitInteger(std::int64_t{W} - 30), fw::FitInteger(std::int64_t{H} + 18 - 28 * k));
 
     for (std::int64_t j = 1; j <= steps; ++j) {
-      const Integer x1 = X(j - 1), y1 = Y(i, j - 1), x2 = X(j), y2 = Y(i, j);
-      OnChart(*this, [&](fw::Graphics& g) { g.DrawLine(x1, y1, x2, y2); });
+      const Integer x1 = X(j - 1), y1 = Y(i, j - 1);
+      g.DrawLine(x1, y1, X(j), Y(i, j));
       if (r > 1) {
         const Integer left = fw::FitInteger(std::int64_t{x1} - r), top = fw::FitInteger(std::int64_t{y1} - r);
-        OnChart(*this, [&](fw::Graphics& g) { g.SetForeColor(fw::RGB(255, 255, 255)); });
-        OnChart(*this, [&](fw::Graphics& g) { g.FillOval(left, top, side, side); });
-        OnChart(*this, [&](fw::Graphics& g) { g.SetForeColor(colour); });
-        OnChart(*this, [&](fw::Graphics& g) { g.DrawOval(left, top, side, side); });
+        g.SetForeColor(fw::RGB(255, 255, 255));
+        g.FillOval(left, top, side, side);
+        g.SetForeColor(colour);
+        g.DrawOval(left, top, side, side);
       }
     }
   }

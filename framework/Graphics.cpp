@@ -83,9 +83,14 @@ void Graphics::DrawLine(Integer x1, Integer y1, Integer x2, Integer y2) {
     return;
   }
   if (a != b) p.drawLine(a, b);
-  // Both end points belong to the line, also for a line of zero length.
-  p.drawPoint(a);
-  p.drawPoint(b);
+  // Both end points belong to the line, also for a line of zero length. The
+  // rasterizer draws them itself for a line that lies on the canvas, not
+  // always for one that the canvas cuts.
+  const QRect canvas(0, 0, canvas_->Width(), canvas_->Height());
+  if (a == b || !canvas.contains(a) || !canvas.contains(b)) {
+    p.drawPoint(a);
+    p.drawPoint(b);
+  }
 }
 
 void Graphics::DrawRect(Integer left, Integer top, Integer width, Integer height) {
