@@ -1,4 +1,5 @@
 // Drawing an input curve by hand on the chart.
+#include <algorithm>
 #include <cstdint>
 
 #include "Q.h"
@@ -22,6 +23,11 @@ std::int64_t FloorMultiple(std::int64_t v, std::int64_t w) {
 // step of w pixels to the right takes one point of the curve: its x, and its
 // height above the zero line. A pointer that skips a step beeps and is
 // refused; one left of the last point or within its step is ignored.
+// With the button held the pointer goes on reporting moves beyond the chart:
+// a column outside the chart takes no point, and a complete curve (Time + 1
+// points) takes no more, so a stroke that runs past the right edge ends the
+// curve at its last step. A row above or below the chart counts as the
+// chart's top or bottom row, so every point lies on the chart.
 void Q::diagram_MouseMove(fw::Canvas& me, Integer X, Integer Y) {
   if (!fw::Keyboard::OptionKey()) return;
   fw::TextField* shape = friFld();
@@ -36,6 +42,10 @@ void Q::diagram_MouseMove(fw::Canvas& me, Integer X, Integer Y) {
   // Point 0 is (0, 0) from every reset; both lists keep one entry per point.
   if (ix.empty()) ix.push_back(0);
   if (iy.size() != ix.size()) iy.resize(ix.size(), 0);
+
+  if (X < 0 || X >= me.Width()) return;
+  if (ix.size() > static_cast<std::size_t>(Time)) return;
+  if (me.Height() > 0) Y = std::clamp<Integer>(Y, 0, me.Height() - 1);
 
   const std::int64_t last = ix.back();
   if (X < last) return;

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QTest>
 
+#include <utility>
 #include <vector>
 
 #include "System.h"
@@ -167,4 +168,101 @@ TEST_F(HandCurve, CurveListsOutOfStepAreMadeWhole) {
   Move(19, 90);
   EXPECT_EQ(q().ix.size(), q().iy.size());
   EXPECT_EQ(q().iy.back(), 110);
+}
+
+TEST_F(HandCurve, MovesOutsideTheChartsColumnsTakeNoPointAndRowsOutsideCountAsItsEdge) {
+  struct Case {
+    int x, y;
+    std::vector<fw::Integer> ix;  // the curve after the move
+    fw::Integer height;           // of the new point
+  };
+  const std::vector<fw::Integer> before = {0, 10, 20, 30, 40};
+  for (const Case& c : {Case{500, 120, before, 0}, Case{540, 120, before, 0}, Case{-1, 120, before, 0},
+                        Case{49, -30, {0, 10, 20, 30, 40, 50}, 200}, Case{49, 400, {0, 10, 20, 30, 40, 50}, -199},
+                        Case{49, 100000, {0, 10, 20, 30, 40, 50}, -199}}) {
+    Points(4);
+    const fw::Integer beeps = fw::BeepCount();
+    q().diagram_MouseMove(chart(), c.x, c.y);
+    EXPECT_EQ(q().ix, c.ix) << c.x << "," << c.y;
+    EXPECT_EQ(q().iy.size(), q().ix.size()) << c.x << "," << c.y;
+    if (c.ix.size() > before.size()) {
+      EXPECT_EQ(q().iy.back(), c.height) << c.x << "," << c.y;
+    }
+    EXPECT_EQ(fw::BeepCount(), beeps) << c.x << "," << c.y;
+  }
+}
+
+// A whole stroke with the button held, as a person draws it: from the left
+// edge past the right one. The toolkit keeps sending the moves beyond the
+// edge to the chart; the curve ends at its 51st point and OK takes it, the
+// same as a stroke that ends on the chart's last column. The parameter is
+// the stroke's last x.
+class HandStroke : public OpenWindow, public ::testing::WithParamInterface<int> {
+ protected:
+  void SetUp() override {
+    OpenWindow::SetUp();
+    q().Widget()->show();
+    (void)QTest::qWaitForWindowExposed(q().Widget());
+  }
+  void TearDown() override {
+    QTest::keyRelease(chart(), Qt::Key_Alt);
+    OpenWindow::TearDown();
+  }
+  QWidget* chart() { return q().diagram()->Widget(); }
+  static void Click(fw::Control* c) { QTest::mouseClick(c->Widget(), Qt::LeftButton); }
+  // From the start to the disturbance phase with the input shape "Hand".
+  void ToHandDisturbance() {
+    Click(q().LosBut());
+    // Controller T0 1, K0 2; plant T1 4, T0 1, K0 1, dead time 1.
+    for (auto [n, text] : {std::pair{2, "1"}, {3, "2"}, {8, "4"}, {9, "1"}, {10, "1"}, {13, "1"}}) {
+      q().param(n)->SetText("");
+      QTest::keyClicks(q().param(n)->Widget(), text);
+    }
+    Click(q().LosBut());
+    ASSERT_EQ(q().Phase, 3) << q().Instruction()->Text();
+    for (int i = 0; i < 3; ++i) Click(q().friLab());
+    ASSERT_EQ(q().friFld()->Text(), "Hand");
+  }
+  // Alt held, the button pressed at (0, row), moves every `step` pixels from
+  // x 1 on to lastX, and the release there.
+  void Stroke(int lastX, int row, int step = 3) {
+    QTest::keyPress(chart(), Qt::Key_Alt);
+    QTest::mousePress(chart(), Qt::LeftButton, Qt::AltModifier, QPoint(0, row));
+    for (int x = 1; x < lastX; x += step) QTest::mouseMove(chart(), QPoint(x, row));
+    QTest::mouseMove(chart(), QPoint(lastX, row));
+    QTest::mouseRelease(chart(), Qt::LeftButton, Qt::AltModifier, QPoint(lastX, row));
+  }
+};
+
+TEST_P(HandStroke, EndsTheCurveAtItsLastStepAndOkTakesIt) {
+  ToHandDisturbance();
+  const fw::Integer beeps = fw::BeepCount();
+  Stroke(GetParam(), 150);
+  ASSERT_EQ(q().ix.size(), 51u);
+  EXPECT_EQ(q().ix.back(), 500);
+  EXPECT_EQ(q().iy.back(), 50);
+  EXPECT_EQ(fw::BeepCount(), beeps);
+  Click(q().LosBut());
+  EXPECT_EQ(q().Instruction()->Text(), "Führungsgröße definieren!");
+  EXPECT_EQ(q().Phase, 4);
+  EXPECT_EQ(q().s(3, 1), 0.5f);
+  EXPECT_EQ(q().s(3, 50), 0.5f);
+}
+
+INSTANTIATE_TEST_SUITE_P(LastX, HandStroke, ::testing::Values(499, 500, 540));
+
+// A stroke that leaves the chart before its last column (every 5 pixels: 496,
+// then 501) keeps 50 points; OK asks for the rest, and a move back onto the
+// last column completes the curve.
+TEST_F(HandStroke, OneThatJumpsPastTheLastColumnIsCompletedOnTheChart) {
+  ToHandDisturbance();
+  Stroke(540, 150, 5);
+  EXPECT_EQ(q().ix.size(), 50u);
+  Click(q().LosBut());
+  EXPECT_EQ(q().Instruction()->Text(), "Kurvenzug vervollständigen!");
+  QTest::keyPress(chart(), Qt::Key_Alt);
+  QTest::mouseMove(chart(), QPoint(499, 150));
+  ASSERT_EQ(q().ix.size(), 51u);
+  Click(q().LosBut());
+  EXPECT_EQ(q().Phase, 4);
 }
