@@ -1,13 +1,20 @@
 #include "Listbox.h"
 
 #include <QAbstractTableModel>
+#include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLocale>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
 
 #include <algorithm>
+#include <cmath>
+#include <set>
 
 #include "detail/Internal.h"
 
@@ -78,13 +85,72 @@ class ListboxModel : public QAbstractTableModel {
 
 namespace {
 
+// The width a cell of that width leaves its text: the style keeps a margin
+// on either side.
+int TextRoom(const QWidget* view, int cellWidth) {
+  const QStyle* style = view != nullptr ? view->style() : QApplication::style();
+  return cellWidth - 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+}
+
+// A number in at most that many significant digits, the exponent written
+// short: "1.2346e5", "-3e38", "0.0012".
+QString ShortNumber(double v, int digits) {
+  QString t = QString::number(v, 'g', digits);
+  const qsizetype e = t.indexOf(QLatin1Char('e'));
+  if (e < 0) return t;
+  QString exponent = t.mid(e + 1);
+  const bool negative = exponent.startsWith(QLatin1Char('-'));
+  if (negative || exponent.startsWith(QLatin1Char('+'))) exponent.remove(0, 1);
+  while (exponent.size() > 1 && exponent.startsWith(QLatin1Char('0'))) exponent.remove(0, 1);
+  return t.left(e + 1) + (negative ? QStringLiteral("-") : QString()) + exponent;
+}
+
+// What a cell shows in room pixels: the text as it is when it fits, else
+// without its blanks; a number still too wide is rounded to as many digits
+// as fit, as a spreadsheet does, so that it stays a number one can read.
+// Any other text, and a number not even one digit of which fits, is cut off
+// with "…".
+QString FitCellText(const QString& text, const QFont& font, int room) {
+  // The style cuts off a text whose width, rounded up, exceeds the room.
+  const QFontMetricsF metrics(font);
+  const auto fits = [&](const QString& t) { return std::ceil(metrics.horizontalAdvance(t)) <= room; };
+  if (fits(text)) return text;
+  const QString bare = text.trimmed();
+  if (fits(bare)) return bare;
+  bool number = false;
+  const double v = QLocale::c().toDouble(bare, &number);
+  if (number && std::isfinite(v)) {
+    for (int digits = 15; digits >= 1; --digits) {
+      QString t = ShortNumber(v, digits);
+      if (fits(t)) return t;
+    }
+  }
+  return metrics.elidedText(text, Qt::ElideRight, std::max(0, room - 1));
+}
+
+// A cell's text for the clipboard: without the blanks around it, and with
+// no tab or line break inside that would split it.
+QString CopiedCell(const String& cell) {
+  QString t = detail::ToQ(cell);
+  for (QChar& c : t) {
+    if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r')) c = QLatin1Char(' ');
+  }
+  return t.trimmed();
+}
+
 // Draws the grid lines that are switched on: the vertical ones at the right
-// edge of each cell, the horizontal ones at its foot.
+// edge of each cell, the horizontal ones at its foot; numbers that do not
+// fit their cell are shown shorter (FitCellText).
 class GridDelegate : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
   bool vertical = false;
   bool horizontal = false;
+
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->text = FitCellText(option->text, option->font, TextRoom(option->widget, option->rect.width()));
+  }
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     QStyledItemDelegate::paint(painter, option, index);
     if (!vertical && !horizontal) return;
@@ -100,11 +166,22 @@ class GridDelegate : public QStyledItemDelegate {
 class ListView : public QTableView {
  public:
   std::function<void()> onResize;
+  std::function<void()> onCopy;
 
  protected:
   void resizeEvent(QResizeEvent* event) override {
     QTableView::resizeEvent(event);
     if (onResize) onResize();
+  }
+  // The copy key copies the rows as the Edit menu's "Kopieren" does, also in
+  // a window without that menu.
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->matches(QKeySequence::Copy) && onCopy) {
+      onCopy();
+      event->accept();
+      return;
+    }
+    QTableView::keyPressEvent(event);
   }
 };
 
@@ -123,12 +200,13 @@ Listbox::Listbox() : model_(std::make_unique<ListboxModel>()) {
   view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   view->setShowGrid(false);
   view->setSelectionBehavior(QAbstractItemView::SelectRows);
-  view->setSelectionMode(QAbstractItemView::SingleSelection);
+  view->setSelectionMode(QAbstractItemView::ExtendedSelection);
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   view->setWordWrap(false);
   view->setItemDelegate(new GridDelegate(view));
   view->onResize = [this] { UpdateLook(); };
+  view->onCopy = [this] { Copy(); };
   SetWidget(view);
   UpdateLook();
 }
@@ -137,6 +215,7 @@ Listbox::~Listbox() {
   // The view must let go of the model before the model goes.
   if (ListView* view = View(*this)) {
     view->onResize = nullptr;
+    view->onCopy = nullptr;
     view->setModel(nullptr);
   }
 }
@@ -174,6 +253,39 @@ Integer Listbox::ListCount() const { return model_->Count(); }
 String Listbox::Cell(Integer row, Integer column) const { return model_->Cell(row, column); }
 void Listbox::SetCell(Integer row, Integer column, const String& text) { model_->SetCell(row, column, text); }
 void Listbox::DeleteAllRows() { model_->Clear(); }
+
+String Listbox::ShownText(Integer row, Integer column) const {
+  const String text = Cell(row, column);
+  const ListView* view = View(*this);
+  if (view == nullptr || column < 0 || column >= ColumnCount()) return text;
+  const QString shown =
+      FitCellText(detail::ToQ(text), view->font(), TextRoom(view, view->horizontalHeader()->sectionSize(column)));
+  return detail::FromQ(shown);
+}
+
+void Listbox::Copy() {
+  std::set<int> rows;
+  if (const ListView* view = View(*this)) {
+    for (const QModelIndex& i : view->selectionModel()->selectedIndexes()) rows.insert(i.row());
+  }
+  if (rows.empty()) {
+    for (Integer r = 0; r < ListCount(); ++r) rows.insert(static_cast<int>(r));
+  }
+  if (rows.empty()) return;
+  QString text;
+  for (const int r : rows) {
+    if (r != *rows.begin()) text += QLatin1Char('\n');
+    for (int c = 0; c < model_->Columns(); ++c) {
+      if (c > 0) text += QLatin1Char('\t');
+      text += CopiedCell(Cell(r, c));
+    }
+  }
+  QGuiApplication::clipboard()->setText(text);
+}
+
+void Listbox::SelectAll() {
+  if (ListView* view = View(*this)) view->selectAll();
+}
 
 // Column widths: "40" gives column 0 forty pixels, "40,25%" column 1 a
 // quarter of the visible width; "*" or an empty entry, like every column

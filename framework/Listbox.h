@@ -10,7 +10,8 @@ namespace fw {
 class ListboxModel;
 
 // A list of rows of text cells, shown in columns. Rows are kept in a model, so
-// hundreds of rows of a few cells cost little. Events: Open.
+// hundreds of rows of a few cells cost little. The user selects rows with the
+// mouse and the keyboard (Shift and Ctrl add to the selection). Events: Open.
 class Listbox : public Control {
  public:
   Listbox();
@@ -40,6 +41,20 @@ class Listbox : public Control {
   String Cell(Integer row, Integer column) const;
   void SetCell(Integer row, Integer column, const String& text);
   void DeleteAllRows();
+
+  // The text a cell shows in its column: the whole text when it fits; a
+  // number too wide for the column shows rounded to fewer places ("1234.57"
+  // as "1235", 1e20 as "1e20") rather than cut off; other text is cut off
+  // with "…".
+  String ShownText(Integer row, Integer column) const;
+
+  // The editing commands of the Edit menu, on this list. Copy puts the
+  // selected rows, or every row when none is selected, on the clipboard as
+  // tab-separated text: one line per row, each cell without the blanks around
+  // it, so that a spreadsheet reads the numbers. An empty list leaves the
+  // clipboard as it is.
+  void Copy();
+  void SelectAll();
 
  protected:
   bool ApplyProperty(const String& name, const PropertyValue& value) override;

@@ -7,6 +7,7 @@
 #include <unordered_set>
 
 #include "Control.h"
+#include "Listbox.h"
 #include "TextField.h"
 #include "detail/Internal.h"
 
@@ -110,6 +111,10 @@ void MenuItem::Action() {
     if (Name == "EditPaste") return field->Paste();
     if (Name == "EditClear") return field->Clear();
     if (Name == "EditSelectAll") return field->SelectAll();
+  }
+  if (auto* list = dynamic_cast<Listbox*>(control)) {
+    if (Name == "EditCopy") return list->Copy();
+    if (Name == "EditSelectAll") return list->SelectAll();
   }
   control->HandleMenu(Name);
 }

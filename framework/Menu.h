@@ -36,8 +36,9 @@ class MenuItem {
 
   // What choosing the item does: the framework's editing commands for the
   // items named EditUndo, EditCut, EditCopy, EditPaste, EditClear and
-  // EditSelectAll (on the focused text field), otherwise the menu handlers of
-  // the focused control; nothing else.
+  // EditSelectAll on the focused text field, EditCopy and EditSelectAll on
+  // the focused list; otherwise the menu handlers of the focused control;
+  // nothing else.
   virtual void Action();
 
  private:

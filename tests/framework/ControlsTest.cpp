@@ -3,14 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModel>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QSlider>
 #include <QTableView>
 #include <QTest>
 
 #include <chrono>
+#include <cmath>
 
 #include "BevelButton.h"
 #include "Fixture.h"
@@ -244,6 +248,117 @@ TEST(ListboxTest, VerticalGridLinesShowBetweenColumns) {
   EXPECT_FALSE(lineAt(39));
   list->SetGridLinesVertical(3);
   EXPECT_TRUE(lineAt(39));
+}
+
+// A list laid out like the program's value table: a 40-pixel step column and
+// four columns of about 80 pixels, 16-pixel text.
+struct ValueTable : ::testing::Test {
+  ValueTable() {
+    win.create = [this](fwtest::HookWindow& w) {
+      list = &w.Add<fw::Listbox>("SigLst", Control::kNoIndex, fwtest::Place(10, 10, 400, 355));
+      other = &w.Add<fw::Listbox>("other", Control::kNoIndex, fwtest::Place(420, 10, 400, 355));
+    };
+    fwtest::ShowAndWait(win);
+    for (fw::Listbox* l : {list, other}) {
+      l->SetTextSize(16);
+      l->SetGridLinesVertical(3);
+      l->SetColumnWidths("40");
+      l->SetColumnCount(5);
+    }
+  }
+  QTableView* view() const { return static_cast<QTableView*>(list->Widget()); }
+  void ClickRow(int row, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::mouseClick(view()->viewport(), Qt::LeftButton, modifiers,
+                      view()->visualRect(view()->model()->index(row, 2)).center());
+  }
+  static std::string Clipboard() { return QGuiApplication::clipboard()->text().toStdString(); }
+
+  fwtest::HookWindow win;
+  fw::Listbox* list = nullptr;
+  fw::Listbox* other = nullptr;
+};
+
+TEST_F(ValueTable, NumbersTooWideForTheirColumnStayReadableNumbers) {
+  const char* const numbers[] = {" 1.50",
+                                 " -12345.67",
+                                 " 123456.79",
+                                 " -98765432.10",
+                                 " 1234567890123.45",
+                                 " 1000000000000000019884624838656.00",
+                                 " -339999999999999996123846586046231871488.00",
+                                 " 0.00"};
+  const int room = view()->columnWidth(1);
+  for (const char* text : numbers) {
+    list->DeleteAllRows();
+    list->AddRow(std::vector<fw::String>{"500", text});
+    const QString shown = QString::fromStdString(list->ShownText(0, 1));
+    EXPECT_FALSE(shown.contains(QChar(0x2026))) << text << " shows " << shown.toStdString();
+    EXPECT_LE(QFontMetrics(view()->font()).horizontalAdvance(shown), room) << text;
+    bool ok = false;
+    const double value = QLocale::c().toDouble(shown.trimmed(), &ok);
+    ASSERT_TRUE(ok) << text << " shows " << shown.toStdString();
+    const double exact = QLocale::c().toDouble(QString(text).trimmed());
+    EXPECT_LE(std::abs(value - exact), 0.005 * std::abs(exact)) << text << " shows " << shown.toStdString();
+    EXPECT_EQ(list->ShownText(0, 0), "500");
+  }
+  EXPECT_EQ(list->ShownText(0, 1), " 0.00");  // what fits stays as it is
+  list->AddRow(std::vector<fw::String>{"1", " 2.00", " ∞", " NaN", " Kurvenzug vervollständigen"});
+  EXPECT_EQ(list->ShownText(1, 2), " ∞");
+  EXPECT_EQ(list->ShownText(1, 3), " NaN");
+  EXPECT_EQ(list->ShownText(1, 4).substr(0, 5), " Kurv");
+  EXPECT_EQ(QString::fromStdString(list->ShownText(1, 4)).back(), QChar(0x2026)) << "other text is cut off";
+  EXPECT_EQ(list->ShownText(9, 1), "");
+  EXPECT_EQ(list->ShownText(0, 9), "");
+}
+
+// What ShownText says is what the cell shows, uncut: the same pixels as the
+// shown text in a column wide enough for it. Numbers of every length up to
+// and past the column's width.
+TEST_F(ValueTable, TheCellShowsTheShortenedNumberUncut) {
+  other->SetColumnWidths("40,300");
+  const auto cell = [](fw::Listbox* l, const QRect& r) {
+    return static_cast<QTableView*>(l->Widget())->viewport()->grab(r).toImage();
+  };
+  std::string digits = " -1";
+  for (int n = 1; n <= 14; ++n, digits += static_cast<char>('0' + n % 10)) {
+    const fw::String text = digits + ".50";
+    list->DeleteAllRows();
+    other->DeleteAllRows();
+    list->AddRow(std::vector<fw::String>{"7", text});
+    other->AddRow(std::vector<fw::String>{"7", list->ShownText(0, 1)});
+    QApplication::processEvents();
+    const QRect r = view()->visualRect(view()->model()->index(0, 1)).adjusted(0, 0, -1, 0);  // less the grid line
+    EXPECT_EQ(cell(list, r), cell(other, r)) << text << " shows " << list->ShownText(0, 1);
+  }
+}
+
+TEST_F(ValueTable, CopyKeyPutsTheSelectedRowsOrAllOnTheClipboard) {
+  for (int t = 0; t <= 3; ++t) {
+    list->AddRow(std::vector<fw::String>{fw::Str(t), " " + fw::Str(t) + ".50", " -1.00", " 0.00"});
+  }
+  list->Widget()->setFocus();
+  QGuiApplication::clipboard()->setText("vorher");
+  QTest::keyClick(view(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(Clipboard(), "0\t0.50\t-1.00\t0.00\t\n1\t1.50\t-1.00\t0.00\t\n2\t2.50\t-1.00\t0.00\t\n3\t3.50\t-1.00\t0.00\t");
+  // Rows in their order, whatever the order of choosing them.
+  ClickRow(3);
+  ClickRow(1, Qt::ControlModifier);
+  QTest::keyClick(view(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(Clipboard(), "1\t1.50\t-1.00\t0.00\t\n3\t3.50\t-1.00\t0.00\t");
+  ClickRow(0);
+  ClickRow(2, Qt::ShiftModifier);
+  list->Copy();
+  EXPECT_EQ(Clipboard(), "0\t0.50\t-1.00\t0.00\t\n1\t1.50\t-1.00\t0.00\t\n2\t2.50\t-1.00\t0.00\t");
+  // A cell's own tab or line break does not split it.
+  list->SetCell(0, 4, "a\tb\nc ");
+  ClickRow(0);
+  list->Copy();
+  EXPECT_EQ(Clipboard(), "0\t0.50\t-1.00\t0.00\ta b c");
+  // An empty list leaves the clipboard alone.
+  list->DeleteAllRows();
+  QGuiApplication::clipboard()->setText("vorher");
+  list->Copy();
+  EXPECT_EQ(Clipboard(), "vorher");
 }
 
 // ---- Slider --------------------------------------------------------------------------

@@ -3,15 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
 #include "Application.h"
 #include "Canvas.h"
 #include "Fixture.h"
+#include "Listbox.h"
 #include "Menu.h"
 #include "PushButton.h"
 #include "TextField.h"
@@ -152,6 +156,7 @@ struct EditMenu : ::testing::Test {
       b = &w.Add<fw::TextField>("b", fw::Control::kNoIndex, fwtest::Place(10, 50, 100, 30));
       c = &w.Add<fw::Canvas>("c", fw::Control::kNoIndex, fwtest::Place(10, 90, 100, 30));
       c->SetProperty("AcceptFocus", true);
+      list = &w.Add<fw::Listbox>("list", fw::Control::kNoIndex, fwtest::Place(120, 10, 300, 200));
     };
     fwtest::ShowAndWait(win);
     win.Widget()->activateWindow();
@@ -163,6 +168,7 @@ struct EditMenu : ::testing::Test {
   fw::TextField* a = nullptr;
   fw::TextField* b = nullptr;
   fw::Canvas* c = nullptr;
+  fw::Listbox* list = nullptr;
 };
 
 TEST_F(EditMenu, EditingItemsActOnTheFocusedField) {
@@ -200,6 +206,42 @@ TEST_F(EditMenu, OtherItemsRunTheFocusedControlsMenuHandler) {
   a->Widget()->setFocus();
   Choose("Untitled");  // the field has no such handler
   EXPECT_EQ(handled, 1);
+}
+
+// "Kopieren" and its key copy the focused list's selected rows, or all of
+// them, as tab-separated lines; "Alles auswählen" selects every row; the other
+// editing items leave a list alone.
+TEST_F(EditMenu, CopyAndSelectAllActOnTheFocusedList) {
+  list->SetColumnCount(3);
+  for (const char* t : {"0", "1", "2"}) list->AddRow(std::vector<fw::String>{t, std::string(" ") + t + ".50", " -1.00"});
+  const auto clipboard = [] { return QGuiApplication::clipboard()->text().toStdString(); };
+  const std::string all = "0\t0.50\t-1.00\n1\t1.50\t-1.00\n2\t2.50\t-1.00";
+  auto* view = static_cast<QTableView*>(list->Widget());
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(1, 1)).center());
+  ASSERT_TRUE(list->Widget()->hasFocus());
+  Choose("EditCopy");
+  EXPECT_EQ(clipboard(), "1\t1.50\t-1.00");
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                    view->visualRect(view->model()->index(2, 0)).center());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(clipboard(), "1\t1.50\t-1.00\n2\t2.50\t-1.00");
+  view->clearSelection();
+  Choose("EditCopy");
+  EXPECT_EQ(clipboard(), all);
+  QGuiApplication::clipboard()->setText("vorher");
+  Choose("EditSelectAll");
+  EXPECT_EQ(view->selectionModel()->selectedRows().size(), 3);
+  for (const char* item : {"EditCut", "EditPaste", "EditClear", "EditUndo"}) Choose(item);
+  EXPECT_EQ(clipboard(), "vorher");
+  EXPECT_EQ(list->ListCount(), 3);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(clipboard(), all);
+  // With a field focused, the field copies its own selection.
+  a->SetText("Sprung");
+  a->Widget()->setFocus();
+  Choose("EditSelectAll");
+  Choose("EditCopy");
+  EXPECT_EQ(clipboard(), "Sprung");
 }
 
 struct App : fw::Application {

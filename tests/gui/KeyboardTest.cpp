@@ -1,10 +1,17 @@
 // The keyboard in the main window: Alt is the Option key and leaves the focus
-// where it is; Alt with an access letter opens its menu.
+// where it is; Alt with an access letter opens its menu; the value table
+// copies its rows with the Edit menu and its key.
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QLocale>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTableView>
 #include <QTest>
+
+#include <cmath>
 
 #include "WindowFixture.h"
 
@@ -62,6 +69,67 @@ TEST_F(Keyboard, AltWithAnAccessLetterOpensItsMenuAndEscapeReturnsToTheField) {
   ASSERT_EQ(Focus(), f->Widget());
   Type("2");
   EXPECT_EQ(f->Text(), "12");
+}
+
+// The value table of an unstable loop: the numbers grow past any column
+// width. The table shows them as numbers and copies them whole.
+TEST_F(Keyboard, TheValueTableShowsLargeValuesAsNumbersAndCopiesThemWhole) {
+  const auto click = [](fw::Control* c) { QTest::mouseClick(c->Widget(), Qt::LeftButton); };
+  const auto enter = [&](fw::Integer n, const char* text) {
+    q().param(n)->Widget()->setFocus(Qt::MouseFocusReason);
+    Type(text);
+  };
+  click(q().LosBut());
+  // Controller T0 1, K0 50; plant T1 4, T0 1, K0 1, dead time 1.
+  enter(2, "1");
+  enter(3, "50");
+  enter(8, "4");
+  enter(9, "1");
+  enter(10, "1");
+  enter(13, "1");
+  click(q().LosBut());
+  click(q().LosBut());
+  click(q().friLab());
+  click(q().LosBut());
+  ASSERT_EQ(q().Phase, 5) << q().Instruction()->Text();
+  fw::Listbox& table = *q().SigLst();
+  ASSERT_EQ(table.ListCount(), 501);
+  // Every cell reads as the number it holds, to three digits at least.
+  fw::Integer wide = -1;  // the first row with a value too wide for its column
+  for (fw::Integer r = 0; r < table.ListCount(); ++r) {
+    for (fw::Integer c = 0; c < 5; ++c) {
+      const QString cell = QString::fromStdString(table.Cell(r, c)).trimmed();
+      const QString shown = QString::fromStdString(table.ShownText(r, c)).trimmed();
+      ASSERT_FALSE(shown.contains(QChar(0x2026))) << r << "," << c << ": " << cell.toStdString();
+      bool number = false;
+      const double exact = QLocale::c().toDouble(cell, &number);
+      if (!number || !std::isfinite(exact)) continue;  // "NaN" and "∞" are short
+      if (shown != cell && wide < 0) wide = r;
+      EXPECT_LE(std::abs(QLocale::c().toDouble(shown) - exact), 0.005 * std::abs(exact))
+          << r << "," << c << ": " << cell.toStdString() << " shows " << shown.toStdString();
+    }
+  }
+  ASSERT_GE(wide, 0) << "no value grew wider than its column";
+
+  // Copied rows hold the full texts.
+  const auto line = [&](fw::Integer r) {
+    QStringList cells;
+    for (fw::Integer c = 0; c < 5; ++c) cells << QString::fromStdString(table.Cell(r, c)).trimmed();
+    return cells.join(QLatin1Char('\t'));
+  };
+  auto* view = static_cast<QTableView*>(table.Widget());
+  const QModelIndex at = view->model()->index(wide, 1);
+  view->scrollTo(at);
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(at).center());
+  ASSERT_EQ(Focus(), view);
+  QTest::keyClick(Focus(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), line(wide));
+  EXPECT_GT(line(wide).size(), 30) << line(wide).toStdString();
+  view->clearSelection();
+  menuBar()->findChild<QAction*>("EditCopy")->trigger();
+  const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
+  ASSERT_EQ(lines.size(), 501);
+  for (fw::Integer r : {fw::Integer{0}, wide, fw::Integer{500}}) EXPECT_EQ(lines[r], line(r)) << r;
 }
 
 }  // namespace
