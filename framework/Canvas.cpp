@@ -125,7 +125,7 @@ QPainter& Canvas::Painter() {
   painter_ = std::make_unique<QPainter>(surface_.get());
   penSet_ = false;
   painter_->setRenderHint(QPainter::Antialiasing, false);
-  painter_->setRenderHint(QPainter::TextAntialiasing, ratio_ != 1.0);
+  painter_->setRenderHint(QPainter::TextAntialiasing, true);
   painter_->setClipRect(0, 0, Width(), Height());
   // The widget shows the surface once the program is done drawing.
   if (Widget() != nullptr) Widget()->update();

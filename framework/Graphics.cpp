@@ -26,12 +26,9 @@ int Extent(Integer v) { return std::clamp<Integer>(v, 0, 2 * kDrawLimit); }
 // pixels of that canvas pixel: its centre lies half a canvas pixel further on.
 constexpr double kStrokeCentre = 0.5;
 
-// Text is smoothed on a surface of more than one device pixel per canvas
-// pixel. At ratio 1 it stays aliased, every inked pixel in the full colour:
-// the font engine places stems at fractions of a pixel, which smoothing turns
-// into two columns of grey.
-QFont TextFontOf(const String& family, Single size, bool bold, bool smooth) {
-  return detail::MakeFont(family, size, bold, false, false, smooth);
+// Text is smoothed, as in every other control of the window.
+QFont TextFontOf(const String& family, Single size, bool bold) {
+  return detail::MakeFont(family, size, bold, false, false, true);
 }
 
 }  // namespace
@@ -61,14 +58,14 @@ Integer Graphics::Height() const { return canvas_->Height(); }
 void Graphics::DrawString(const String& text, Integer x, Integer y) {
   if (text.empty()) return;
   QPainter& p = Painter();
-  p.setFont(TextFontOf(textFont_, textSize_, bold_, Scaled()));
+  p.setFont(TextFontOf(textFont_, textSize_, bold_));
   p.drawText(QPoint(C(x), C(y)), detail::ToQ(text));
 }
 
 Double Graphics::StringWidth(const String& text) const {
   if (text.empty()) return 0;
   // Measured for the surface (its resolution), without ending the painter.
-  const QFontMetricsF fm(TextFontOf(textFont_, textSize_, bold_, Scaled()), canvas_->surface_.get());
+  const QFontMetricsF fm(TextFontOf(textFont_, textSize_, bold_), canvas_->surface_.get());
   return fm.horizontalAdvance(detail::ToQ(text));
 }
 

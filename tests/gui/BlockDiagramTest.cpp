@@ -123,7 +123,8 @@ TEST_F(Diagram, NarrowBlocksGiveTheStandardLoop) {
                             {454, 212, kBlack, "junction 2 falling diagonal"},
                             {447, 176, kBlack, "no cut bar"},
                         });
-  // Signal letters with their baselines at the given points, black; the red
+  // Signal letters with their baselines at the given points, in black ink
+  // with smoothed edges; the red
   // area letter near the right edge.
   struct Place {
     const char* letter;
@@ -131,8 +132,8 @@ TEST_F(Diagram, NarrowBlocksGiveTheStandardLoop) {
   };
   for (const Place& p : {Place{"w", 40, 28}, Place{"e", 67, 75}, Place{"y", 421, 145}, Place{"z", 421, 265},
                          Place{"u", 405, 226}, Place{"x", 67, 226}}) {
-    EXPECT_GT(CountIn(panel(), p.x, p.y - 12, p.x + 12, p.y, kBlack), 5) << p.letter;
-    EXPECT_EQ(CountIn(panel(), p.x - 8, p.y - 12, p.x - 2, p.y, kBlack), 0) << p.letter << " starts at its x";
+    EXPECT_GT(CountDarkIn(panel(), p.x, p.y - 12, p.x + 12, p.y), 5) << p.letter;
+    EXPECT_EQ(CountDarkIn(panel(), p.x - 8, p.y - 12, p.x - 2, p.y), 0) << p.letter << " starts at its x";
   }
   EXPECT_GT(CountIn(panel(), 560, 5, 599, 40, kRed), 30);
   EXPECT_EQ(CountIn(panel(), 0, 0, 559, 299, kRed), 0);
@@ -148,7 +149,7 @@ TEST_F(Diagram, CutLoopShortensTheYArrowAndShowsTheRedBar) {
                          {447, 181, kPaper, "no y tip at the junction"},
                          {447, 172, kPaper, "between head and bar"}});
   // The letters and junctions stay black after the red bar.
-  EXPECT_GT(CountIn(panel(), 421, 133, 433, 145, kBlack), 5);
+  EXPECT_GT(CountDarkIn(panel(), 421, 133, 433, 145), 5);
   EXPECT_EQ(q().panel()->Graphics().ForeColor(), kBlack);
 }
 
@@ -167,8 +168,8 @@ TEST_F(Diagram, WidePlantMovesTheRightHandLineAndWidensThePanel) {
                             {608, 250, kPaper, "background over the widened part"},
                             {447, 120, kPaper, "nothing at the old line"},
                         });
-  EXPECT_GT(CountIn(panel(), 544, 133, 556, 145, kBlack), 5);  // y
-  EXPECT_GT(CountIn(panel(), 528, 214, 540, 226, kBlack), 5);  // u
+  EXPECT_GT(CountDarkIn(panel(), 544, 133, 556, 145), 5);  // y
+  EXPECT_GT(CountDarkIn(panel(), 528, 214, 540, 226), 5);  // u
   EXPECT_GT(CountIn(panel(), 575, 5, 614, 40, kRed), 30);      // "A" follows the edge
   EXPECT_EQ(CountIn(panel(), 0, 0, 574, 299, kRed), 0);
 }
@@ -187,7 +188,7 @@ TEST_F(Diagram, RightHandLineAndPanelWidthFollowTheWidestBlock) {
     EXPECT_EQ(panel().PixelAt(c.recMax - 25, 120), kBlack) << "y arrow down at RecMax";
   }
   // The redraw after narrowing leaves nothing of the wide loop.
-  EXPECT_EQ(CountIn(panel(), 480, 0, 599, 299, kBlack), 0);
+  EXPECT_EQ(CountDarkIn(panel(), 480, 0, 599, 299), 0);
 }
 
 TEST_F(Diagram, DrawArrowsWithoutBothBlocksDrawsNothing) {
@@ -197,7 +198,7 @@ TEST_F(Diagram, DrawArrowsWithoutBothBlocksDrawsNothing) {
   q().panel()->Refresh(true);
   q().DrawArrows();
   EXPECT_EQ(q().RecMax, 0);
-  EXPECT_EQ(CountIn(panel(), 0, 0, 599, 299, kBlack), 0);
+  EXPECT_EQ(CountDarkIn(panel(), 0, 0, 599, 299), 0);
 }
 
 TEST_F(OpenWindow, SummingJunctionAtJunctionOnesBox) {

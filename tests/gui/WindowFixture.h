@@ -48,6 +48,19 @@ inline int CountIn(const fw::Canvas& canvas, int x0, int y0, int x1, int y1, fw:
   return n;
 }
 
+// Pixels of dark ink in the rectangle [x0, x1] x [y0, y1] of a canvas surface:
+// black lines, and the cores and smoothed edges of black letters.
+inline int CountDarkIn(const fw::Canvas& canvas, int x0, int y0, int x1, int y1) {
+  int n = 0;
+  for (int x = x0; x <= x1; ++x)
+    for (int y = y0; y <= y1; ++y) {
+      if (canvas.PixelIsBlank(x, y)) continue;
+      const fw::Color c = canvas.PixelAt(x, y);
+      if (c.r < 128 && c.g < 128 && c.b < 128) ++n;
+    }
+  return n;
+}
+
 // The first and last columns of a canvas surface that hold ink, -1 if none.
 struct InkSpan {
   int first = -1, last = -1;
