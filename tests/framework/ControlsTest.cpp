@@ -312,23 +312,26 @@ TEST_F(ValueTable, NumbersTooWideForTheirColumnStayReadableNumbers) {
 }
 
 // What ShownText says is what the cell shows, uncut: the same pixels as the
-// shown text in a column wide enough for it. Numbers of every length up to
-// and past the column's width.
+// shown text in a column wide enough for it. Numbers of many lengths in
+// columns of a pixel more or less, so that some just fit and some just not.
 TEST_F(ValueTable, TheCellShowsTheShortenedNumberUncut) {
   other->SetColumnWidths("40,300");
   const auto cell = [](fw::Listbox* l, const QRect& r) {
     return static_cast<QTableView*>(l->Widget())->viewport()->grab(r).toImage();
   };
-  std::string digits = " -1";
-  for (int n = 1; n <= 14; ++n, digits += static_cast<char>('0' + n % 10)) {
-    const fw::String text = digits + ".50";
-    list->DeleteAllRows();
-    other->DeleteAllRows();
-    list->AddRow(std::vector<fw::String>{"7", text});
-    other->AddRow(std::vector<fw::String>{"7", list->ShownText(0, 1)});
-    QApplication::processEvents();
-    const QRect r = view()->visualRect(view()->model()->index(0, 1)).adjusted(0, 0, -1, 0);  // less the grid line
-    EXPECT_EQ(cell(list, r), cell(other, r)) << text << " shows " << list->ShownText(0, 1);
+  for (int width = 70; width <= 95; ++width) {
+    list->SetColumnWidths("40," + fw::Str(width));
+    std::string digits = " -1";
+    for (int n = 1; n <= 12; ++n, digits += static_cast<char>('0' + n % 10)) {
+      const fw::String text = digits + ".50";
+      list->DeleteAllRows();
+      other->DeleteAllRows();
+      list->AddRow(std::vector<fw::String>{"7", text});
+      other->AddRow(std::vector<fw::String>{"7", list->ShownText(0, 1)});
+      QApplication::processEvents();
+      const QRect r = view()->visualRect(view()->model()->index(0, 1)).adjusted(0, 0, -1, 0);  // less the grid line
+      ASSERT_EQ(cell(list, r), cell(other, r)) << text << " in " << width << " pixels shows " << list->ShownText(0, 1);
+    }
   }
 }
 
