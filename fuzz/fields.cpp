@@ -1,5 +1,6 @@
 // The field functions on any texts: no crash, and the fields put back
 // together with their separator give the text again.
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -60,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     FUZZ_CHECK(fw::ReplaceAll(text, separator, replacement) == text, what);
   }
   FUZZ_CHECK(fw::NthField(text, separator, 0).empty(), what);
-  FUZZ_CHECK(fw::NthField(text, separator, count + 1).empty() || count == std::numeric_limits<fw::Integer>::max(), what);
+  if (count < std::numeric_limits<fw::Integer>::max()) FUZZ_CHECK(fw::NthField(text, separator, count + 1).empty(), what);
   const std::string field = fw::NthField(text, separator, n);
   FUZZ_CHECK(field.size() <= text.size() && text.find(field) != std::string::npos, what);
   FUZZ_CHECK((n >= 1 && n <= count) || field.empty(), what + ", field " + std::to_string(n));
