@@ -12,7 +12,7 @@ packages=(
   fonts-dancingscript     # stands in for "Handwriting - Dakota"
   fonts-kaushanscript     # stands in for "Mistral"
   fonts-liberation2       # stands in for "minion pro", "times" and "System"
-  xvfb xdotool x11-utils imagemagick  # the end-to-end test: a real X server, input, screenshots
+  xvfb xdotool x11-utils xclip imagemagick  # the end-to-end test: X server, input, clipboard, screenshots
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The program in a real X server, driven as a person drives it: pointer clicks
-# and typed keys from xdotool, checked on screenshots. One whole road from the
+# and typed keys from xdotool, checked on screenshots and on the value table
+# as the program copies it to the clipboard. One whole road from the
 # start to the results (controller T0 1, K0 2; plant T1 4, T0 1, K0 1, dead
 # time 1; z zero, w a step), the value table and three curves, a parameter
 # correction, then Restart and a reference drawn by hand with Alt held.
@@ -16,7 +17,7 @@ skip() {
   echo "SKIPPED: $*"
   exit 77
 }
-for tool in Xvfb xdotool xwininfo import convert; do
+for tool in Xvfb xdotool xwininfo xclip import convert; do
   command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
 [ -x "$quenlo" ] || { echo "FAIL: no program at $quenlo"; exit 1; }
@@ -104,11 +105,6 @@ dark() {
 }
 # A fingerprint of what the rectangle shows.
 sig() { convert "$shot" -alpha off -depth 8 -crop "$(crop "$@")" +repage -format '%#' info:; }
-# The count of the most frequent colour in the rectangle.
-commonest() {
-  convert "$shot" -alpha off -depth 8 -crop "$(crop "$@")" +repage -format %c histogram:info:- |
-    awk '$1 + 0 > n { n = $1 + 0 } END { print n + 0 }'
-}
 
 # Waits until the condition (a command line, run anew on each screenshot)
 # holds, then until the window has stopped changing, and keeps that
@@ -176,6 +172,21 @@ cyan() { count E6FFFF 10 10 600 300; }
 
 RED=B40000 GREEN=00B400 BLUE=0000B4
 
+# The value table as the program copies it: a click into the table, Ctrl+A,
+# Ctrl+C. The clipboard is read until it holds the expected number of rows,
+# one line per row, the cells as shown, separated by tabs.
+copy_table() {
+  local rows=$1 text="" deadline=$((SECONDS + 10))
+  click 200 350
+  xdotool key ctrl+a ctrl+c
+  until text=$(xclip -o -selection clipboard 2>/dev/null) && [ "$(wc -l <<<"$text")" -eq "$rows" ]; do
+    [ $SECONDS -lt $deadline ] || fail "the copied table has $(wc -l <<<"$text") rows, not $rows"
+    sleep 0.1
+  done
+  tr '\t' ' ' <<<"$text" >"$work/table.txt"
+}
+row() { sed -n "$(($1 + 1))p" "$work/table.txt"; }
+
 # ---- 1. Start phase, then OK ----
 
 wait_for "the first prompt" 'prompt_shown'
@@ -237,7 +248,6 @@ check "the shape label is hidden" is "$(dark 884 589 20 36)" 0
 check "Restart is enabled" above "$(dark 1102 603 88 86)" 50
 check "the zero line" above "$(count 000000 691 244 500 1)" 450
 for c in $RED $GREEN $BLUE; do check "no curve yet ($c)" is "$(count $c 691 44 500 400)" 0; done
-scroll_501=$(commonest 400 355 10 330)
 
 # x, y and w pressed: in that order dark red, dark green, dark blue. Ten steps
 # are shown, 50 pixels each; the rings sit on the steps.
@@ -249,6 +259,11 @@ check "w is 1 from step 1 on" chart_pixel $BLUE 75 100
 check "x settles at 2/3" chart_pixel $RED 475 133
 check "y settles at -2/3" chart_pixel $GREEN 475 267
 check "x is 0 at step 1" chart_pixel $RED 25 200
+copy_table 501
+check "table row 0" is "$(row 0)" "0 0.00 0.00 0.00 0.00"
+check "table row 1" is "$(row 1)" "1 0.00 -2.00 0.00 1.00"
+check "table row 2" is "$(row 2)" "2 0.40 -1.20 0.00 1.00"
+check "the last row is step 500" is "$(row 500 | cut -d' ' -f1)" 500
 
 # ---- 5. OK: parameter correction ----
 
@@ -272,6 +287,9 @@ check "the shape field stays hidden" is "$(count 48FF9A 884 580 110 50)" 0
 check "x now settles at 0.8" chart_pixel $RED 475 120
 check "y now settles at -0.8" chart_pixel $GREEN 475 280
 check "the curves of the run before stay" chart_pixel $RED 475 133
+copy_table 501
+check "table row 1 with K0 4" is "$(row 1)" "1 0.00 -4.00 0.00 1.00"
+check "table row 2 with K0 4" is "$(row 2)" "2 0.80 -0.80 0.00 1.00"
 
 # ---- Restart, and w drawn by hand ----
 
@@ -319,12 +337,15 @@ check "the drawing prompt stays" prompt_is "$p_draw"
 ok
 wait_for "the results prompt after the drawing" 'prompt_is "$p_results"'
 check "the table again" above "$(table_first_row)" 20
-# 51 rows in place of 501: the scroll bar's thumb is longer, its track shorter.
-check "the table has far fewer rows" above $((scroll_501 * 85 / 100)) "$(commonest 400 355 10 330)"
 toggle 4
 wait_for "the hand-drawn w" 'chart_has $RED 100'
 check "w is 0.6 from step 1 on" chart_pixel $RED 255 140
 check "w is 0.6 at step 50" chart_pixel $RED 495 140
+# 51 rows, steps 0 to 50; w is the drawn height, 60 pixels at the y scale 100.
+copy_table 51
+check "table row 1 of the hand-drawn run" is "$(row 1)" "1 0.00 -2.40 0.00 0.60"
+check "the last row is step 50" is "$(row 50 | cut -d' ' -f1)" 50
+check "w is 0.60 from step 1 to 50" is "$(sed -n '2,51p' "$work/table.txt" | cut -d' ' -f5 | sort -u)" 0.60
 
 # ---- Quit from the keyboard ----
 
