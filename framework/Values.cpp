@@ -5,7 +5,6 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
-#include <vector>
 
 namespace fw {
 
@@ -157,7 +156,7 @@ String Format(Double value, std::string_view picture) {
   // and 1074 decimals; further decimal places are zeros.
   constexpr std::size_t kExactDecimals = 1074;
   const std::size_t written = std::min(decimals, kExactDecimals);
-  std::vector<char> buffer(309 + 2 + written);
+  std::array<char, 309 + 2 + kExactDecimals> buffer;  // written by to_chars only
   const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
                                        std::chars_format::fixed, static_cast<int>(written));
   if (ec != std::errc()) return "NaN";  // cannot happen: the buffer holds every digit
