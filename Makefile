@@ -6,7 +6,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 20
 JOBS ?= $(shell nproc)
 
-.PHONY: run test setup build bench fuzz clean
+.PHONY: run test setup build bench startup fuzz clean
 
 setup:
 	@bash scripts/setup.sh
@@ -34,6 +34,11 @@ test: build
 bench: build
 	./$(BUILD)/bench/quenlo_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/quenlo_window_bench
+
+# Start-up to the first painted prompt and peak memory, beside a bare Qt
+# window, in an X server of their own.
+startup: build
+	bash bench/startup/measure.sh $(BUILD)
 
 # The libFuzzer targets (clang, no Qt), each run for FUZZ_SECONDS from its
 # seeds in fuzz/corpus; a finding fails the run. FUZZ_TARGETS picks some.

@@ -13,6 +13,7 @@ packages=(
   fonts-kaushanscript     # stands in for "Mistral"
   fonts-liberation2       # stands in for "minion pro", "times" and "System"
   xvfb xdotool x11-utils xclip imagemagick  # the end-to-end test: X server, input, clipboard, screenshots
+  libx11-dev time         # bench/startup: the first-paint probe and the peak memory
 )
 
 missing=()
