@@ -23,11 +23,12 @@ std::int64_t FloorMultiple(std::int64_t v, std::int64_t w) {
 // step of w pixels to the right takes one point of the curve: its x, and its
 // height above the zero line. A pointer that skips a step beeps and is
 // refused; one left of the last point or within its step is ignored.
-// With the button held the pointer goes on reporting moves beyond the chart:
-// a column outside the chart takes no point, and a complete curve (Time + 1
-// points) takes no more, so a stroke that runs past the right edge ends the
-// curve at its last step. A row above or below the chart counts as the
-// chart's top or bottom row, so every point lies on the chart.
+// With the button held the pointer goes on reporting moves beyond the chart.
+// One right of the chart counts as on its last column, so a stroke that
+// leaves the chart to the right ends the curve at its last step, however fast
+// it crosses the edge; one left of the chart takes no point; a complete curve
+// (Time + 1 points) takes no more. A row above or below the chart counts as
+// the chart's top or bottom row, so every point lies on the chart.
 void Q::diagram_MouseMove(fw::Canvas& me, Integer X, Integer Y) {
   if (!fw::Keyboard::OptionKey()) return;
   fw::TextField* shape = friFld();
@@ -43,8 +44,8 @@ void Q::diagram_MouseMove(fw::Canvas& me, Integer X, Integer Y) {
   if (ix.empty()) ix.push_back(0);
   if (iy.size() != ix.size()) iy.resize(ix.size(), 0);
 
-  if (X < 0 || X >= me.Width()) return;
-  if (ix.size() > static_cast<std::size_t>(Time)) return;
+  if (X < 0 || ix.size() > static_cast<std::size_t>(Time)) return;
+  X = std::min<Integer>(X, me.Width() - 1);
   if (me.Height() > 0) Y = std::clamp<Integer>(Y, 0, me.Height() - 1);
 
   const std::int64_t last = ix.back();
