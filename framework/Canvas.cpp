@@ -37,10 +37,13 @@ double ScreenRatio(const QWidget* w) {
 // The canvas pixels that n device pixels cover at the ratio.
 int LogicalPixels(int n, double ratio) { return static_cast<int>(std::floor(n / ratio + 1e-9)); }
 
+// The device pixels that v canvas pixels need at the ratio, rounded up.
+int DevicePixelsCovering(double v, double ratio) { return static_cast<int>(std::ceil(v * ratio - 1e-9)); }
+
 // The device size for a picture of w x h canvas pixels, within the bounds.
 QSize BoundedDeviceSize(int w, int h, double ratio) {
-  const int dw = std::clamp(static_cast<int>(std::ceil(w * ratio - 1e-9)), 1, kMaxSurfaceSide);
-  int dh = std::clamp(static_cast<int>(std::ceil(h * ratio - 1e-9)), 1, kMaxSurfaceSide);
+  const int dw = std::clamp(DevicePixelsCovering(w, ratio), 1, kMaxSurfaceSide);
+  int dh = std::clamp(DevicePixelsCovering(h, ratio), 1, kMaxSurfaceSide);
   if (qint64{dw} * dh > kMaxSurfacePixels) dh = std::max<int>(1, static_cast<int>(kMaxSurfacePixels / dw));
   return {dw, dh};
 }
@@ -197,8 +200,8 @@ bool Canvas::PixelIsBlank(Integer x, Integer y) const {
   const int dx = DevicePixel(x, ratio_), dy = DevicePixel(y, ratio_);
   if (dx < 0 || dy < 0 || dx >= s.width() || dy >= s.height()) return true;
   // Every device pixel of the canvas pixel, at least the one it begins on.
-  const int ex = std::min<int>(s.width(), std::max(dx + 1, static_cast<int>(std::ceil((x + 1.0) * ratio_ - 1e-9))));
-  const int ey = std::min<int>(s.height(), std::max(dy + 1, static_cast<int>(std::ceil((y + 1.0) * ratio_ - 1e-9))));
+  const int ex = std::min(s.width(), std::max(dx + 1, DevicePixelsCovering(x + 1.0, ratio_)));
+  const int ey = std::min(s.height(), std::max(dy + 1, DevicePixelsCovering(y + 1.0, ratio_)));
   for (int j = dy; j < ey; ++j)
     for (int i = dx; i < ex; ++i)
       if (qAlpha(s.pixel(i, j)) != 0) return false;
@@ -239,25 +242,23 @@ void Canvas::Event_Paint(fw::Graphics& g, const Areas& areas) {
 
 void Canvas::SetWidth(Integer v) {
   Control::SetWidth(v);
-  // What lay beyond the new edge is gone; the surface keeps its size.
-  EndPainting();
-  const int w = LogicalPixels(surface_->width(), ratio_), h = LogicalPixels(surface_->height(), ratio_);
-  if (Width() < w) {
-    QPainter p(surface_.get());
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(QRect(Width(), 0, w - Width() + 1, h + 1), Qt::transparent);
-  }
-  EnsureSurface();
+  CutToSize();
 }
 
 void Canvas::SetHeight(Integer v) {
   Control::SetHeight(v);
+  CutToSize();
+}
+
+void Canvas::CutToSize() {
+  // What lay beyond the new edges is gone; the surface keeps its size.
   EndPainting();
   const int w = LogicalPixels(surface_->width(), ratio_), h = LogicalPixels(surface_->height(), ratio_);
-  if (Height() < h) {
+  if (Width() < w || Height() < h) {
     QPainter p(surface_.get());
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(QRect(0, Height(), w + 1, h - Height() + 1), Qt::transparent);
+    if (Width() < w) p.fillRect(QRect(Width(), 0, w - Width() + 1, h + 1), Qt::transparent);
+    if (Height() < h) p.fillRect(QRect(0, Height(), w + 1, h - Height() + 1), Qt::transparent);
   }
   EnsureSurface();
 }

@@ -78,6 +78,8 @@ class Canvas : public Control {
   friend class CanvasWidget;
   friend class fw::Graphics;
   void EnsureSurface();
+  // Clears what lies beyond the canvas's width and height on the surface.
+  void CutToSize();
   void RunPaint(bool clear);
   // The shared painter on the surface (opened on demand), and its end.
   QPainter& Painter();
@@ -87,7 +89,7 @@ class Canvas : public Control {
 
   std::unique_ptr<QImage> surface_;
   mutable std::unique_ptr<QPainter> painter_;
-  // The colour that the open painter's pen and brush carry, once set.
+  // The colour that the open painter's pen carries, once set.
   Color penColor_;
   bool penSet_ = false;
   std::unique_ptr<fw::Graphics> graphics_;

@@ -44,13 +44,12 @@ int PixelSize(Single size) {
   return std::max(1, static_cast<int>(std::lround(size)));
 }
 
-QFont MakeFont(const String& family, Single size, bool bold, bool italic, bool underline, bool antialias) {
+QFont MakeFont(const String& family, Single size, bool bold, bool italic, bool underline) {
   QFont f(ToQ(ResolveFontFamily(family)));
   f.setPixelSize(PixelSize(size));
   f.setBold(bold);
   f.setItalic(italic);
   f.setUnderline(underline);
-  if (!antialias) f.setStyleStrategy(QFont::NoAntialias);
   return f;
 }
 

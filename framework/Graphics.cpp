@@ -26,11 +26,6 @@ int Extent(Integer v) { return std::clamp<Integer>(v, 0, 2 * kDrawLimit); }
 // pixels of that canvas pixel: its centre lies half a canvas pixel further on.
 constexpr double kStrokeCentre = 0.5;
 
-// Text is smoothed, as in every other control of the window.
-QFont TextFontOf(const String& family, Single size, bool bold) {
-  return detail::MakeFont(family, size, bold, false, false, true);
-}
-
 }  // namespace
 
 Graphics::Graphics(Canvas& canvas) : canvas_(&canvas) {}
@@ -58,14 +53,14 @@ Integer Graphics::Height() const { return canvas_->Height(); }
 void Graphics::DrawString(const String& text, Integer x, Integer y) {
   if (text.empty()) return;
   QPainter& p = Painter();
-  p.setFont(TextFontOf(textFont_, textSize_, bold_));
+  p.setFont(detail::MakeFont(textFont_, textSize_, bold_));
   p.drawText(QPoint(C(x), C(y)), detail::ToQ(text));
 }
 
 Double Graphics::StringWidth(const String& text) const {
   if (text.empty()) return 0;
   // Measured for the surface (its resolution), without ending the painter.
-  const QFontMetricsF fm(TextFontOf(textFont_, textSize_, bold_), canvas_->surface_.get());
+  const QFontMetricsF fm(detail::MakeFont(textFont_, textSize_, bold_), canvas_->surface_.get());
   return fm.horizontalAdvance(detail::ToQ(text));
 }
 

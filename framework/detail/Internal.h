@@ -42,8 +42,7 @@ Color FromQColor(const QColor& c);
 // default size; the result lies within 1..1000.
 int PixelSize(Single size);
 // A font asked for by name (resolved through ResolveFontFamily).
-QFont MakeFont(const String& family, Single size, bool bold, bool italic = false, bool underline = false,
-               bool antialias = true);
+QFont MakeFont(const String& family, Single size, bool bold, bool italic = false, bool underline = false);
 
 // The control that a widget (or one of its ancestors) shows, or nullptr.
 Control* ControlForWidget(const QWidget* w);
