@@ -46,6 +46,11 @@ int main(int argc, char** argv) {
   using Clock = std::chrono::steady_clock;
   const auto start = Clock::now();
   const pid_t pid = fork();
+  if (pid < 0) {
+    std::perror("first_paint: fork");
+    XCloseDisplay(d);
+    return 3;
+  }
   if (pid == 0) {
     execv(argv[5], argv + 5);
     _exit(127);

@@ -12,12 +12,12 @@ bare=$build/bench/bare_window
 probe=$build/bench/first_paint
 for f in "$quenlo" "$bare" "$probe"; do [ -x "$f" ] || { echo "missing $f: run make build first" >&2; exit 1; }; done
 
+XDG_RUNTIME_DIR=$(mktemp -d)
 exec 3< <(exec Xvfb -displayfd 1 -screen 0 1400x900x24 -nolisten tcp 2>/dev/null)
 xvfb=$!
-read -r -t 10 display <&3
-export DISPLAY=":$display" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR
-XDG_RUNTIME_DIR=$(mktemp -d)
 trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+read -r -t 10 display <&3 || { echo "Xvfb did not start within 10 s" >&2; exit 1; }
+export DISPLAY=":$display" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR
 
 median() { sort -n | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }
 
@@ -41,7 +41,8 @@ peak() {  # PROGRAM TITLE: peak resident set of a start, a click and Ctrl+Q
   sleep 0.5
   xdotool mousemove 300 400 click 1 sleep 0.3 key ctrl+q
   for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  kill "$pid" 2>/dev/null || true
+  # $pid is time's; a program that did not quit is its child.
+  pkill -P "$pid" 2>/dev/null || true
   wait "$pid" || true
   awk -F': ' '/Maximum resident/ {print $2}' "$out"
   rm -f "$out"
