@@ -20,12 +20,19 @@ TEST(Beep, EveryBeepCounts) {
   EXPECT_EQ(fw::BeepCount(), before + 2);
 }
 
-TEST(OptionKey, FollowsAltThroughInputEvents) {
+// A shown window with one label, the target of the input events.
+struct OptionKey : ::testing::Test {
+  OptionKey() {
+    win.create = [this](fwtest::HookWindow& w) {
+      target = w.Add<fw::Label>("l", fw::Control::kNoIndex, fwtest::Place(0, 0, 50, 50)).Widget();
+    };
+    fwtest::ShowAndWait(win);
+  }
   fwtest::HookWindow win;
-  fw::Label* l = nullptr;
-  win.create = [&](fwtest::HookWindow& w) { l = &w.Add<fw::Label>("l", fw::Control::kNoIndex, fwtest::Place(0, 0, 50, 50)); };
-  fwtest::ShowAndWait(win);
-  QWidget* target = l->Widget();
+  QWidget* target = nullptr;
+};
+
+TEST_F(OptionKey, FollowsAltThroughInputEvents) {
   QTest::keyPress(target, Qt::Key_Alt);
   EXPECT_TRUE(fw::Keyboard::OptionKey());
   QTest::mouseMove(target, QPoint(10, 10));  // a move without modifiers releases nothing
@@ -47,12 +54,7 @@ TEST(OptionKey, FollowsAltThroughInputEvents) {
 
 // Alt held, another program takes the keyboard (Alt+Tab) and gets the
 // release; back here a move without Alt must not find the key still held.
-TEST(OptionKey, ReleasedWhileAnotherProgramHadTheKeyboard) {
-  fwtest::HookWindow win;
-  fw::Label* l = nullptr;
-  win.create = [&](fwtest::HookWindow& w) { l = &w.Add<fw::Label>("l", fw::Control::kNoIndex, fwtest::Place(0, 0, 50, 50)); };
-  fwtest::ShowAndWait(win);
-  QWidget* target = l->Widget();
+TEST_F(OptionKey, ReleasedWhileAnotherProgramHadTheKeyboard) {
   const auto leaveAndReturn = [] {
     // What the platform sends when another program is activated and when
     // this one is again (the offscreen platform has no other programs).

@@ -124,8 +124,7 @@ TEST_F(Diagram, NarrowBlocksGiveTheStandardLoop) {
                             {447, 176, kBlack, "no cut bar"},
                         });
   // Signal letters with their baselines at the given points, in black ink
-  // with smoothed edges; the red
-  // area letter near the right edge.
+  // with smoothed edges; the red area letter near the right edge.
   struct Place {
     const char* letter;
     int x, y;

@@ -39,26 +39,26 @@ inline constexpr fw::Color kDarkBlue{0, 0, 180};
 inline constexpr fw::Color kCyan{230, 255, 255};     // blocks and junctions
 inline constexpr fw::Color kPaper{255, 255, 235};    // block diagram background
 
-// Pixels of colour c in the rectangle [x0, x1] x [y0, y1] of a canvas surface.
-inline int CountIn(const fw::Canvas& canvas, int x0, int y0, int x1, int y1, fw::Color c) {
+// Drawn pixels whose colour matches, in the rectangle [x0, x1] x [y0, y1] of
+// a canvas surface.
+template <class Match>
+int CountMatching(const fw::Canvas& canvas, int x0, int y0, int x1, int y1, Match match) {
   int n = 0;
   for (int x = x0; x <= x1; ++x)
     for (int y = y0; y <= y1; ++y)
-      if (!canvas.PixelIsBlank(x, y) && canvas.PixelAt(x, y) == c) ++n;
+      if (!canvas.PixelIsBlank(x, y) && match(canvas.PixelAt(x, y))) ++n;
   return n;
 }
 
-// Pixels of dark ink in the rectangle [x0, x1] x [y0, y1] of a canvas surface:
-// black lines, and the cores and smoothed edges of black letters.
+// Pixels of colour c in the rectangle.
+inline int CountIn(const fw::Canvas& canvas, int x0, int y0, int x1, int y1, fw::Color c) {
+  return CountMatching(canvas, x0, y0, x1, y1, [c](fw::Color p) { return p == c; });
+}
+
+// Pixels of dark ink in the rectangle: black lines, and the cores and
+// smoothed edges of black letters.
 inline int CountDarkIn(const fw::Canvas& canvas, int x0, int y0, int x1, int y1) {
-  int n = 0;
-  for (int x = x0; x <= x1; ++x)
-    for (int y = y0; y <= y1; ++y) {
-      if (canvas.PixelIsBlank(x, y)) continue;
-      const fw::Color c = canvas.PixelAt(x, y);
-      if (c.r < 128 && c.g < 128 && c.b < 128) ++n;
-    }
-  return n;
+  return CountMatching(canvas, x0, y0, x1, y1, [](fw::Color p) { return p.r < 128 && p.g < 128 && p.b < 128; });
 }
 
 // The first and last columns of a canvas surface that hold ink, -1 if none.
