@@ -13,7 +13,6 @@ Integer quitStatus = 0;
 
 namespace detail {
 void RegisterFontSubstitutes();
-void InstallInputTracker();
 
 void RequestQuit(Integer status) {
   quitPending = true;
@@ -33,7 +32,6 @@ void EnsureToolkit() {
   if (!started) {
     started = true;
     detail::RegisterFontSubstitutes();
-    detail::InstallInputTracker();
   }
 }
 

@@ -1,10 +1,8 @@
 #include "System.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QFont>
 #include <QGuiApplication>
-#include <QKeyEvent>
 
 #include <cctype>
 
@@ -34,68 +32,12 @@ constexpr Substitute kSubstitutes[] = {
     {"System", "Liberation Sans"},
 };
 
-// Follows the Alt key through the input events that reach the application.
-class InputTracker : public QObject {
- public:
-  bool seen = false;
-  bool alt = false;
-
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    switch (event->type()) {
-      case QEvent::KeyPress:
-      case QEvent::KeyRelease: {
-        auto* key = static_cast<QKeyEvent*>(event);
-        seen = true;
-        if (key->key() == Qt::Key_Alt) {
-          alt = event->type() == QEvent::KeyPress;
-        } else {
-          alt = key->modifiers().testFlag(Qt::AltModifier);
-        }
-        break;
-      }
-      case QEvent::MouseButtonPress:
-      case QEvent::MouseButtonRelease:
-      case QEvent::MouseButtonDblClick:
-      case QEvent::Wheel:
-        seen = true;
-        alt = static_cast<QInputEvent*>(event)->modifiers().testFlag(Qt::AltModifier);
-        break;
-      case QEvent::MouseMove:
-        // A move reports a held key but is no evidence of its release: test
-        // tools send moves without modifiers.
-        if (static_cast<QInputEvent*>(event)->modifiers().testFlag(Qt::AltModifier)) {
-          seen = true;
-          alt = true;
-        }
-        break;
-      case QEvent::ApplicationDeactivate:
-        // The release of a key held when another program took the keyboard
-        // reaches that program, not this one: a key held on return shows
-        // again in the next press, click or move.
-        alt = false;
-        break;
-      default:
-        break;
-    }
-    return QObject::eventFilter(watched, event);
-  }
-};
-
-InputTracker* tracker = nullptr;
-
 }  // namespace
 
 namespace detail {
 
 void RegisterFontSubstitutes() {
   for (const auto& s : kSubstitutes) QFont::insertSubstitution(QString::fromUtf8(s.requested), QString::fromUtf8(s.family));
-}
-
-void InstallInputTracker() {
-  if (tracker != nullptr || QCoreApplication::instance() == nullptr) return;
-  tracker = new InputTracker;
-  tracker->setParent(QCoreApplication::instance());
-  QCoreApplication::instance()->installEventFilter(tracker);
 }
 
 }  // namespace detail
@@ -108,7 +50,9 @@ void Beep() {
 Integer BeepCount() { return beeps; }
 
 bool Keyboard::OptionKey() {
-  if (tracker != nullptr && tracker->seen) return tracker->alt;
+  // The window system is asked for the key as it is now (on X11 the server):
+  // Alt may go down or up while another program has the keyboard, and no
+  // event of this program then tells of it.
   if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return false;
   return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::AltModifier);
 }

@@ -54,7 +54,6 @@ void RunGuarded(const std::function<void()>& fn);
 
 // Start-up pieces (System.cpp).
 void RegisterFontSubstitutes();
-void InstallInputTracker();
 
 // Menus (Menu.cpp): whether an item still exists, and its shortcut text
 // ("Cmd+Q") as a key sequence; an empty or unreadable text gives none.

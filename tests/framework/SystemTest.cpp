@@ -3,10 +3,9 @@
 
 #include <QFont>
 #include <QFontInfo>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QTest>
 
+#include "AltKey.h"
 #include "Fixture.h"
 #include "Label.h"
 #include "System.h"
@@ -20,7 +19,7 @@ TEST(Beep, EveryBeepCounts) {
   EXPECT_EQ(fw::BeepCount(), before + 2);
 }
 
-// A shown window with one label, the target of the input events.
+// A shown window with one label, the target of the pointer.
 struct OptionKey : ::testing::Test {
   OptionKey() {
     win.create = [this](fwtest::HookWindow& w) {
@@ -28,56 +27,56 @@ struct OptionKey : ::testing::Test {
     };
     fwtest::ShowAndWait(win);
   }
+  ~OptionKey() override { fwtest::Alt(false); }
   fwtest::HookWindow win;
   QWidget* target = nullptr;
 };
 
-TEST_F(OptionKey, FollowsAltThroughInputEvents) {
-  QTest::keyPress(target, Qt::Key_Alt);
-  EXPECT_TRUE(fw::Keyboard::OptionKey());
-  QTest::mouseMove(target, QPoint(10, 10));  // a move without modifiers releases nothing
-  EXPECT_TRUE(fw::Keyboard::OptionKey());
-  QTest::keyRelease(target, Qt::Key_Alt);
-  EXPECT_FALSE(fw::Keyboard::OptionKey());
-  QTest::mouseClick(target, Qt::LeftButton, Qt::AltModifier, QPoint(5, 5));
-  EXPECT_TRUE(fw::Keyboard::OptionKey());
-  QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(5, 5));
-  EXPECT_FALSE(fw::Keyboard::OptionKey());
-  // Another key's event carries the modifier.
-  QKeyEvent withAlt(QEvent::KeyPress, Qt::Key_A, Qt::AltModifier, "a");
-  QApplication::sendEvent(target, &withAlt);
-  EXPECT_TRUE(fw::Keyboard::OptionKey());
-  QKeyEvent without(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, "a");
-  QApplication::sendEvent(target, &without);
-  EXPECT_FALSE(fw::Keyboard::OptionKey());
-}
+// Counts the key events that reach the program.
+struct KeyEventCounter : QObject {
+  int count = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) ++count;
+    return false;
+  }
+};
 
-// Alt held, another program takes the keyboard (Alt+Tab) and gets the
-// release; back here a move without Alt must not find the key still held.
-TEST_F(OptionKey, ReleasedWhileAnotherProgramHadTheKeyboard) {
-  const auto leaveAndReturn = [] {
-    // What the platform sends when another program is activated and when
-    // this one is again (the offscreen platform has no other programs).
-    QEvent away(QEvent::ApplicationDeactivate);
-    QCoreApplication::sendEvent(QCoreApplication::instance(), &away);
-    QEvent back(QEvent::ApplicationActivate);
-    QCoreApplication::sendEvent(QCoreApplication::instance(), &back);
-  };
-  QTest::keyPress(target, Qt::Key_Alt);
-  ASSERT_TRUE(fw::Keyboard::OptionKey());
-  leaveAndReturn();
-  QTest::mouseMove(target, QPoint(20, 20));
-  EXPECT_FALSE(fw::Keyboard::OptionKey());
-  // Still held on return: the next event that carries it says so.
-  QMouseEvent held(QEvent::MouseMove, QPointF(30, 20), target->mapToGlobal(QPointF(30, 20)), Qt::NoButton,
-                   Qt::NoButton, Qt::AltModifier);
-  QApplication::sendEvent(target, &held);
+// The key as it is, whichever window had the keyboard when it went down or
+// up: also when no event of this program told of it.
+TEST_F(OptionKey, IsAltAsItIsWhicheverWindowHadTheKeyboard) {
+  fwtest::KeyboardTo(win.Widget());
+  fwtest::Alt(true);
   EXPECT_TRUE(fw::Keyboard::OptionKey());
-  QTest::keyRelease(target, Qt::Key_Alt);
+  QTest::mouseMove(target, QPoint(10, 10));
+  EXPECT_TRUE(fw::Keyboard::OptionKey());
+  fwtest::Alt(false);
   EXPECT_FALSE(fw::Keyboard::OptionKey());
-  // Leaving without the key held changes nothing.
-  leaveAndReturn();
+
+  KeyEventCounter keys;
+  QCoreApplication::instance()->installEventFilter(&keys);
+  // Down and up in another program, the pointer moving over this one.
+  fwtest::KeyboardToAnotherProgram();
+  fwtest::Alt(true);
+  EXPECT_TRUE(fw::Keyboard::OptionKey());
+  QTest::mouseMove(target, QPoint(20, 10));
+  EXPECT_TRUE(fw::Keyboard::OptionKey());
+  fwtest::Alt(false);
   EXPECT_FALSE(fw::Keyboard::OptionKey());
+  QTest::mouseMove(target, QPoint(30, 10));
+  EXPECT_FALSE(fw::Keyboard::OptionKey());
+  EXPECT_EQ(keys.count, 0);
+  // Down in another program, up here; down here, up in another program.
+  fwtest::Alt(true);
+  fwtest::KeyboardTo(win.Widget());
+  EXPECT_TRUE(fw::Keyboard::OptionKey());
+  fwtest::Alt(false);
+  EXPECT_FALSE(fw::Keyboard::OptionKey());
+  fwtest::Alt(true);
+  fwtest::KeyboardToAnotherProgram();
+  fwtest::Alt(false);
+  fwtest::KeyboardTo(win.Widget());
+  EXPECT_FALSE(fw::Keyboard::OptionKey());
+  QCoreApplication::instance()->removeEventFilter(&keys);
 }
 
 TEST(Fonts, NamesMapToTheInstalledStandIns) {

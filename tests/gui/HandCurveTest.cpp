@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "AltKey.h"
 #include "System.h"
 #include "WindowFixture.h"
 
@@ -21,20 +22,14 @@ class HandCurve : public OpenWindow {
     q().friFld()->SetText("Hand");
     q().friFld()->SetVisible(true);
     q().diagram()->Refresh(true);
+    fwtest::KeyboardTo(q().Widget());
     Alt(true);
   }
   void TearDown() override {
     Alt(false);
     OpenWindow::TearDown();
   }
-  void Alt(bool down) {
-    QWidget* w = q().diagram()->Widget();
-    if (down) {
-      QTest::keyPress(w, Qt::Key_Alt);
-    } else {
-      QTest::keyRelease(w, Qt::Key_Alt);
-    }
-  }
+  static void Alt(bool down) { fwtest::Alt(down); }
   void Move(int x, int y) {
     QTest::mouseMove(q().diagram()->Widget(), QPoint(x, y));
   }
@@ -158,6 +153,43 @@ TEST_F(HandCurve, NothingHappensWithoutTheOptionKeyTheShapeOrTheField) {
   }
 }
 
+// The Option key is Alt as it is, whichever program had the keyboard when it
+// went down or up. Each road starts with another program active and the
+// pointer resting on the chart; moves with Alt held draw, and no move
+// without it takes a point.
+TEST_F(HandCurve, TheOptionKeyIsAltAsItIsWhicheverProgramHadTheKeyboard) {
+  const auto rest = [this] {
+    Alt(false);
+    Points(0);
+    Move(5, 100);
+    fwtest::KeyboardToAnotherProgram();
+  };
+  const auto movesWithoutAltTakeNothing = [this](const char* road) {
+    for (int x = 19; x <= 59; x += 10) Move(x, 100);
+    EXPECT_EQ(q().ix, (std::vector<fw::Integer>{0, 10})) << road;
+  };
+  // Alt down in the other program, Alt+Tab back here, a 2-pixel move while
+  // Alt is held, Alt up while the window manager has the keyboard.
+  rest();
+  Alt(true);
+  fwtest::KeyboardTo(q().Widget());
+  Move(7, 100);
+  Move(9, 100);
+  ASSERT_EQ(q().ix, (std::vector<fw::Integer>{0, 10}));
+  EXPECT_EQ(chart().PixelAt(10, 98), kBlack);  // its ring
+  fwtest::KeyboardToAnotherProgram();
+  Alt(false);
+  fwtest::KeyboardTo(q().Widget());
+  movesWithoutAltTakeNothing("Alt+Tab back");
+  // This program never active: Alt down over the chart, a move, Alt up.
+  rest();
+  Alt(true);
+  Move(9, 100);
+  ASSERT_EQ(q().ix, (std::vector<fw::Integer>{0, 10}));
+  Alt(false);
+  movesWithoutAltTakeNothing("never active");
+}
+
 TEST_F(HandCurve, CurveListsOutOfStepAreMadeWhole) {
   q().ix.clear();
   q().iy.clear();
@@ -207,7 +239,7 @@ class HandStroke : public OpenWindow, public ::testing::WithParamInterface<int> 
     (void)QTest::qWaitForWindowExposed(q().Widget());
   }
   void TearDown() override {
-    QTest::keyRelease(chart(), Qt::Key_Alt);
+    fwtest::Alt(false);
     OpenWindow::TearDown();
   }
   QWidget* chart() { return q().diagram()->Widget(); }
@@ -226,12 +258,15 @@ class HandStroke : public OpenWindow, public ::testing::WithParamInterface<int> 
     ASSERT_EQ(q().friFld()->Text(), "Hand");
   }
   // Alt held, the button pressed at (0, row), moves every `step` pixels from
-  // x 1 on to lastX, and the release there.
+  // x 1 on to lastX, and the release there; each reports Alt held.
   void Stroke(int lastX, int row, int step = 3) {
-    QTest::keyPress(chart(), Qt::Key_Alt);
+    const auto move = [this, row](int x) {
+      QTest::mouseEvent(QTest::MouseMove, chart(), Qt::NoButton, Qt::AltModifier, QPoint(x, row));
+    };
+    fwtest::Alt(true);
     QTest::mousePress(chart(), Qt::LeftButton, Qt::AltModifier, QPoint(0, row));
-    for (int x = 1; x < lastX; x += step) QTest::mouseMove(chart(), QPoint(x, row));
-    QTest::mouseMove(chart(), QPoint(lastX, row));
+    for (int x = 1; x < lastX; x += step) move(x);
+    move(lastX);
     QTest::mouseRelease(chart(), Qt::LeftButton, Qt::AltModifier, QPoint(lastX, row));
   }
 };
