@@ -23,12 +23,14 @@ std::int64_t FloorMultiple(std::int64_t v, std::int64_t w) {
 // step of w pixels to the right takes one point of the curve: its x, and its
 // height above the zero line. A pointer that skips a step beeps and is
 // refused; one left of the last point or within its step is ignored.
-// With the button held the pointer goes on reporting moves beyond the chart.
-// One right of the chart counts as on its last column, so a stroke that
-// leaves the chart to the right ends the curve at its last step, however fast
-// it crosses the edge; one left of the chart takes no point; a complete curve
-// (Time + 1 points) takes no more. A row above or below the chart counts as
-// the chart's top or bottom row, so every point lies on the chart.
+// A stroke without a button gets one last move where it leaves the chart, on
+// the chart's edge; with the button held the pointer goes on reporting moves
+// beyond the chart. One right of the chart counts as on its last column, so a
+// stroke that leaves the chart to the right ends the curve at its last step,
+// however fast it crosses the edge; one left of the chart takes no point; a
+// complete curve (Time + 1 points) takes no more. A row above or below the
+// chart counts as the chart's top or bottom row, so every point lies on the
+// chart.
 void Q::diagram_MouseMove(fw::Canvas& me, Integer X, Integer Y) {
   if (!fw::Keyboard::OptionKey()) return;
   fw::TextField* shape = friFld();

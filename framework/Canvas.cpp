@@ -1,5 +1,6 @@
 #include "Canvas.h"
 
+#include <QCursor>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "detail/Internal.h"
 
@@ -54,6 +56,25 @@ int DevicePixel(Integer v, double ratio) {
   return d >= 0 && d <= kMaxSurfaceSide ? static_cast<int>(d) : -1;
 }
 
+// Where the pointer, last reported inside a canvas of the size at `from` and
+// now at `to`, crossed the canvas's edge, on its outermost pixels; without a
+// report inside, the canvas pixel nearest to `to`.
+QPoint ExitPoint(const std::optional<QPoint>& from, QPoint to, QSize size) {
+  const int right = std::max(0, size.width() - 1), bottom = std::max(0, size.height() - 1);
+  QPointF at = to;
+  if (from) {
+    // The share of the way from `from` to `to` that lies on the canvas.
+    const QPointF way = to - *from;
+    double share = 1;
+    if (to.x() > right) share = std::min(share, (right - from->x()) / way.x());
+    if (to.x() < 0) share = std::min(share, -from->x() / way.x());
+    if (to.y() > bottom) share = std::min(share, (bottom - from->y()) / way.y());
+    if (to.y() < 0) share = std::min(share, -from->y() / way.y());
+    at = *from + share * way;
+  }
+  return {std::clamp(qRound(at.x()), 0, right), std::clamp(qRound(at.y()), 0, bottom)};
+}
+
 }  // namespace
 
 // Shows a canvas: its paint event puts the surface on the screen. Only a
@@ -93,15 +114,32 @@ class CanvasWidget : public QWidget {
     event->accept();
   }
   void mouseMoveEvent(QMouseEvent* event) override {
-    if (owner_ == nullptr) return;
-    Canvas* c = owner_;
     const QPoint pos = event->position().toPoint();
-    detail::RunGuarded([c, pos] { c->RaiseEvent(Event::MouseMove, EventArgs{nullptr, nullptr, pos.x(), pos.y()}); });
+    lastInside_.reset();
+    if (rect().contains(pos)) lastInside_ = pos;
+    Move(pos);
     event->accept();
+  }
+  // Moves are reported only now and then: the pointer may leave between two
+  // of them from well inside. One last move where it crossed the edge lets a
+  // handler that follows the pointer see the edge it went over.
+  void leaveEvent(QEvent* event) override {
+    const QPoint exit = ExitPoint(lastInside_, mapFromGlobal(QCursor::pos()), size());
+    lastInside_.reset();
+    Move(exit);
+    QWidget::leaveEvent(event);
   }
 
  private:
+  void Move(QPoint pos) {
+    if (owner_ == nullptr) return;
+    Canvas* c = owner_;
+    detail::RunGuarded([c, pos] { c->RaiseEvent(Event::MouseMove, EventArgs{nullptr, nullptr, pos.x(), pos.y()}); });
+  }
+
   Canvas* owner_;
+  // The last reported pointer position on the canvas since it last left.
+  std::optional<QPoint> lastInside_;
 };
 
 Canvas::Canvas() : surface_(std::make_unique<QImage>(BlankSurface(QSize(1, 1), 1.0))) {

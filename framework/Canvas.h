@@ -37,6 +37,11 @@ namespace fw {
 // the widget to show the surface, so what is drawn outside the Paint event
 // reaches the screen by itself, after the run of drawing that the program is
 // in. Nothing but the painter touches the surface while it is open.
+//
+// Pointer: MouseDown and MouseMove report the pointer in the canvas's pixels,
+// the moves also without a button. When the pointer leaves the canvas, one
+// more MouseMove reports where it crossed the edge, held to the canvas's
+// outermost columns and rows.
 class Canvas : public Control {
  public:
   Canvas();

@@ -5,6 +5,7 @@
 #include <QEvent>
 
 #include <QImage>
+#include <QPoint>
 #include <QTest>
 
 #include "Canvas.h"
@@ -270,6 +271,35 @@ TEST_F(ShownCanvas, MouseEventsGiveCanvasCoordinates) {
   EXPECT_EQ(downs[0], std::make_pair(7, 9));
   ASSERT_FALSE(moves.empty());
   EXPECT_EQ(moves.back(), std::make_pair(30, 40));
+}
+
+// The pointer, without a button, reported last on the canvas and next beyond
+// it: the canvas reports one more move, where the way between the two crossed
+// its edge, on its outermost column or row.
+TEST_F(ShownCanvas, LeavingReportsOneLastMoveWhereThePointerCrossedTheEdge) {
+  using Point = std::pair<int, int>;
+  std::vector<Point> moves;
+  win.create = [&, inner = win.create](fwtest::HookWindow& w) {
+    inner(w);
+    canvas->AddEventHandler(Event::MouseMove, [&](fw::Control&, const EventArgs& a) {
+      moves.emplace_back(a.x, a.y);
+      return false;
+    });
+  };
+  fwtest::ShowAndWait(win);
+  struct Case {
+    Point inside, beyond, exit;  // canvas 100 x 80 at x 10 of a 200-pixel window
+  };
+  for (const Case& c : {Case{{96, 40}, {104, 40}, {99, 40}}, Case{{90, 40}, {110, 60}, {99, 49}},
+                        Case{{96, 40}, {200, 40}, {99, 40}}, Case{{5, 40}, {-5, 40}, {0, 40}},
+                        Case{{50, 3}, {50, -10}, {50, 0}}, Case{{50, 75}, {60, 85}, {54, 79}}}) {
+    QTest::mouseMove(canvas->Widget(), QPoint(c.inside.first, c.inside.second));
+    ASSERT_FALSE(moves.empty());
+    ASSERT_EQ(moves.back(), c.inside);
+    moves.clear();
+    QTest::mouseMove(canvas->Widget(), QPoint(c.beyond.first, c.beyond.second));
+    EXPECT_EQ(moves, std::vector<Point>{c.exit}) << c.beyond.first << "," << c.beyond.second;
+  }
 }
 
 }  // namespace

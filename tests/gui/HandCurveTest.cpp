@@ -244,16 +244,30 @@ class HandStroke : public OpenWindow, public ::testing::WithParamInterface<int> 
   }
   QWidget* chart() { return q().diagram()->Widget(); }
   static void Click(fw::Control* c) { QTest::mouseClick(c->Widget(), Qt::LeftButton); }
-  // From the start to the disturbance phase with the input shape "Hand".
-  void ToHandDisturbance() {
+  // From the start through the parameter phase: controller T0 1, K0 2;
+  // plant T1 4, T0 1, K0 1, dead time 1.
+  void EnterParameters() {
     Click(q().LosBut());
-    // Controller T0 1, K0 2; plant T1 4, T0 1, K0 1, dead time 1.
     for (auto [n, text] : {std::pair{2, "1"}, {3, "2"}, {8, "4"}, {9, "1"}, {10, "1"}, {13, "1"}}) {
       q().param(n)->SetText("");
       QTest::keyClicks(q().param(n)->Widget(), text);
     }
     Click(q().LosBut());
+  }
+  // On to the disturbance phase with the input shape "Hand".
+  void ToHandDisturbance() {
+    EnterParameters();
     ASSERT_EQ(q().Phase, 3) << q().Instruction()->Text();
+    ChooseHand();
+  }
+  // On to the reference phase, z zero, with the input shape "Hand".
+  void ToHandReference() {
+    EnterParameters();
+    Click(q().LosBut());
+    ASSERT_EQ(q().Phase, 4) << q().Instruction()->Text();
+    ChooseHand();
+  }
+  void ChooseHand() {
     for (int i = 0; i < 3; ++i) Click(q().friLab());
     ASSERT_EQ(q().friFld()->Text(), "Hand");
   }
@@ -298,3 +312,28 @@ TEST_F(HandStroke, OneThatJumpsPastTheLastColumnStillEndsOnIt) {
   Click(q().LosBut());
   EXPECT_EQ(q().Phase, 4);
 }
+
+// Alt held and no button, as the gesture goes: moves every `step` pixels
+// from x 0 to 520, the last one on the chart left of its last column. The
+// chart reports where the pointer left it, which takes the last point; OK
+// takes the reference. The parameter is the step.
+class ButtonlessStroke : public HandStroke {};
+
+TEST_P(ButtonlessStroke, OverTheRightEdgeCompletesTheCurve) {
+  ToHandReference();
+  fwtest::KeyboardTo(q().Widget());
+  const fw::Integer beeps = fw::BeepCount();
+  fwtest::Alt(true);
+  for (int x = 0; x <= 520; x += GetParam()) QTest::mouseMove(chart(), QPoint(x, 150));
+  fwtest::Alt(false);
+  ASSERT_EQ(q().ix.size(), 51u);
+  EXPECT_EQ(q().ix.back(), 500);
+  EXPECT_EQ(q().iy.back(), 50);
+  EXPECT_EQ(fw::BeepCount(), beeps);
+  Click(q().LosBut());
+  EXPECT_EQ(q().Instruction()->Text(), "Verläufe graphisch anzeigen!");
+  EXPECT_EQ(q().Phase, 5);
+  EXPECT_EQ(q().SigLst()->ListCount(), 51);
+}
+
+INSTANTIATE_TEST_SUITE_P(Step, ButtonlessStroke, ::testing::Values(4, 3, 7, 10));
