@@ -12,7 +12,8 @@ packages=(
   fonts-dancingscript     # stands in for "Handwriting - Dakota"
   fonts-kaushanscript     # stands in for "Mistral"
   fonts-liberation2       # stands in for "minion pro", "times" and "System"
-  xvfb xdotool x11-utils xclip imagemagick  # the end-to-end test: X server, input, clipboard, screenshots
+  xvfb xdotool x11-utils xclip imagemagick  # the end-to-end tests: X server, input, clipboard, screenshots
+  openbox xterm           # the end-to-end test of the hand-drawn curve: a window manager and another program
   libx11-dev time         # bench/startup: the first-paint probe and the peak memory
 )
 
