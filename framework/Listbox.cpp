@@ -183,6 +183,12 @@ class ListView : public QTableView {
     }
     QTableView::keyPressEvent(event);
   }
+  // Home and End go to the first and the last row, as in any list; the
+  // cells of a row are no stops of their own.
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+    if (action == MoveHome || action == MoveEnd) modifiers |= Qt::ControlModifier;
+    return QTableView::moveCursor(action, modifiers);
+  }
 };
 
 ListView* View(const Control& c) { return static_cast<ListView*>(c.Widget()); }
@@ -204,6 +210,9 @@ Listbox::Listbox() : model_(std::make_unique<ListboxModel>()) {
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   view->setWordWrap(false);
+  // The table is one stop of the Tab key: Tab and Shift+Tab leave it, the
+  // arrow and paging keys move within it.
+  view->setTabKeyNavigation(false);
   view->setItemDelegate(new GridDelegate(view));
   view->onResize = [this] { UpdateLook(); };
   view->onCopy = [this] { Copy(); };

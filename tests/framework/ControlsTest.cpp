@@ -364,6 +364,45 @@ TEST_F(ValueTable, CopyKeyPutsTheSelectedRowsOrAllOnTheClipboard) {
   EXPECT_EQ(Clipboard(), "vorher");
 }
 
+// Tab and Shift+Tab leave the table at once and select nothing; the arrow
+// and paging keys, Home and End move through its rows.
+TEST_F(ValueTable, IsOneTabStopAndTheKeysMoveThroughItsRows) {
+  for (int t = 0; t <= 60; ++t) list->AddRow(std::vector<fw::String>{fw::Str(t), " 1.00", " 2.00", " 3.00", " 4.00"});
+  other->AddRow("0");
+  win.Widget()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(win.Widget()));
+  const auto key = [](int k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(QApplication::focusWidget(), Qt::Key(k), m); };
+  const auto row = [this] { return view()->currentIndex().row(); };
+  view()->setFocus(Qt::TabFocusReason);
+  key(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), other->Widget());
+  key(Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), view());
+  key(Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), other->Widget());
+  key(Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), view());
+  EXPECT_FALSE(view()->selectionModel()->hasSelection());
+
+  key(Qt::Key_Down);
+  key(Qt::Key_Down);
+  EXPECT_EQ(row(), 2);
+  key(Qt::Key_PageDown);
+  const int page = row();
+  EXPECT_GT(page, 10);
+  key(Qt::Key_PageUp);
+  EXPECT_EQ(row(), 2);
+  key(Qt::Key_End);
+  EXPECT_EQ(row(), 60);
+  key(Qt::Key_Up);
+  EXPECT_EQ(row(), 59);
+  key(Qt::Key_Home);
+  EXPECT_EQ(row(), 0);
+  EXPECT_EQ(QApplication::focusWidget(), view());
+  list->Copy();
+  EXPECT_EQ(Clipboard(), "0\t1.00\t2.00\t3.00\t4.00") << "the row the keys went to is selected";
+}
+
 // ---- Slider --------------------------------------------------------------------------
 
 TEST(SliderTest, SettingTheValueRaisesAtOnceAlsoInsideItsOwnHandler) {
