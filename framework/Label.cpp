@@ -7,6 +7,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <optional>
 
 #include "detail/Internal.h"
 
@@ -37,8 +38,12 @@ class LabelWidget : public QLabel {
     // The text is not clipped to its line's box: a script letter's ink may
     // reach beyond its advance.
     const int flags = static_cast<int>(QStyle::visualAlignment(layoutDirection(), alignment())) | Qt::TextDontClip;
+    if (!shift_ || shift_->text != text() || shift_->font != font() || shift_->box != box.size() ||
+        shift_->flags != flags) {
+      shift_ = Shift{text(), font(), box.size(), flags, InkShift(box, flags)};
+    }
     QPainter p(this);
-    p.translate(InkShift(box, flags));
+    p.translate(shift_->by);
     style()->drawItemText(&p, box, flags, palette(), isEnabled(), text(), foregroundRole());
   }
   void mousePressEvent(QMouseEvent* event) override {
@@ -77,6 +82,16 @@ class LabelWidget : public QLabel {
     return {shift(ink.left(), ink.width(), box.width()), shift(ink.top(), ink.height(), box.height())};
   }
 
+  // The shift last found, and what it was found for: a label repaints far
+  // more often than its text or font change.
+  struct Shift {
+    QString text;
+    QFont font;
+    QSize box;
+    int flags = 0;
+    QPoint by;
+  };
+  std::optional<Shift> shift_;
   Label* owner_;
 };
 
