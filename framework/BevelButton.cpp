@@ -62,23 +62,16 @@ class BevelWidget : public QAbstractButton {
     p.fillRect(r, face);
     const int bevel = owner_ != nullptr ? owner_->bevel_ : 0;
     const bool pressed = ShownPressed();
+    // The lines lie on the device pixels that the button shows, so that none
+    // is lost at a fractional scale.
     if (bevel <= 0) {
-      p.setPen(pressed ? QColor(40, 40, 40) : QColor(110, 110, 110));
-      p.drawRect(r.adjusted(0, 0, -1, -1));
+      const QColor frame = pressed ? QColor(40, 40, 40) : QColor(110, 110, 110);
+      detail::DrawFrameLine(p, r, 0, frame, frame);
     } else {
       const QColor light = face.lighter(170), dark = face.darker(200);
       const QColor topLeft = pressed ? dark : light, bottomRight = pressed ? light : dark;
-      for (int i = 0; i < 2; ++i) {
-        const QRect b = r.adjusted(i, i, -1 - i, -1 - i);
-        p.setPen(topLeft);
-        p.drawLine(b.topLeft(), b.topRight());
-        p.drawLine(b.topLeft(), b.bottomLeft());
-        p.setPen(bottomRight);
-        p.drawLine(b.bottomLeft(), b.bottomRight());
-        p.drawLine(b.topRight(), b.bottomRight());
-      }
-      p.setPen(QColor(0, 0, 0));
-      p.drawRect(r.adjusted(0, 0, -1, -1));
+      for (int i = 0; i < 2; ++i) detail::DrawFrameLine(p, r, i, topLeft, bottomRight);
+      detail::DrawFrameLine(p, r, 0, QColor(0, 0, 0), QColor(0, 0, 0));
     }
     p.setPen(CaptionColor());
     p.setFont(font());

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QWidget>
 
 #include <algorithm>
@@ -105,6 +107,25 @@ class CanvasWidget : public QWidget {
     p.setClipRect(event->rect());
     if (!owner_->transparent_) p.fillRect(rect(), palette().window());
     p.drawImage(QPointF(0, 0), *owner_->surface_);
+    // The focus ring goes on the screen only, never onto the surface: the
+    // style's focus frame, along the edge alone, so that the picture keeps
+    // its colours.
+    if (owner_->useFocusRing_ && hasFocus()) {
+      QStyleOptionFocusRect ring;
+      ring.initFrom(this);
+      ring.backgroundColor = palette().color(QPalette::Window);
+      const int band = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, &ring, this) + 1;
+      p.setClipRegion(QRegion(rect()) - QRegion(rect().adjusted(band, band, -band, -band)), Qt::IntersectClip);
+      style()->drawPrimitive(QStyle::PE_FrameFocusRect, &ring, &p, this);
+    }
+  }
+  void focusInEvent(QFocusEvent* event) override {
+    QWidget::focusInEvent(event);
+    update();
+  }
+  void focusOutEvent(QFocusEvent* event) override {
+    QWidget::focusOutEvent(event);
+    update();
   }
   void mousePressEvent(QMouseEvent* event) override {
     if (owner_ == nullptr) return;
@@ -305,6 +326,11 @@ bool Canvas::ApplyProperty(const String& name, const PropertyValue& value) {
   if (detail::SameName(name, "AcceptFocus")) {
     acceptFocus_ = AsBoolean(value, acceptFocus_);
     if (Widget() != nullptr) Widget()->setFocusPolicy(acceptFocus_ ? Qt::StrongFocus : Qt::NoFocus);
+    return true;
+  }
+  if (detail::SameName(name, "UseFocusRing")) {
+    useFocusRing_ = AsBoolean(value, useFocusRing_);
+    if (Widget() != nullptr) Widget()->update();
     return true;
   }
   if (detail::SameName(name, "Transparent")) {

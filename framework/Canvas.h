@@ -56,6 +56,9 @@ class Canvas : public Control {
   void SetHeight(Integer v) override;
 
   bool AcceptFocus() const { return acceptFocus_; }
+  // With the focus, the canvas shows the style's focus ring over its picture
+  // (on the screen only: the surface stays as drawn).
+  bool UseFocusRing() const { return useFocusRing_; }
   bool Transparent() const { return transparent_; }
 
   // The surface, for the toolkit and for tests, in device pixels; its
@@ -100,6 +103,7 @@ class Canvas : public Control {
   std::unique_ptr<fw::Graphics> graphics_;
   double ratio_ = 1;
   bool acceptFocus_ = false;
+  bool useFocusRing_ = true;
   bool transparent_ = true;
   bool painted_ = false;
   bool painting_ = false;

@@ -1,7 +1,13 @@
 #include "Label.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+
+#include <algorithm>
+#include <optional>
 
 #include "detail/Internal.h"
 
@@ -19,6 +25,27 @@ class LabelWidget : public QLabel {
   void Detach() { owner_ = nullptr; }
 
  protected:
+  // A single line whose ink would cross the label's edge, although it has
+  // room inside, is moved to the middle of the label along that direction:
+  // a stand-in font may set a letter wider or further right than the font
+  // asked for, and the letter shows whole rather than cut at the edge.
+  void paintEvent(QPaintEvent* event) override {
+    if (wordWrap() || text().isEmpty()) {
+      QLabel::paintEvent(event);
+      return;
+    }
+    const QRect box = contentsRect();
+    // The text is not clipped to its line's box: a script letter's ink may
+    // reach beyond its advance.
+    const int flags = static_cast<int>(QStyle::visualAlignment(layoutDirection(), alignment())) | Qt::TextDontClip;
+    if (!shift_ || shift_->text != text() || shift_->font != font() || shift_->box != box.size() ||
+        shift_->flags != flags) {
+      shift_ = Shift{text(), font(), box.size(), flags, InkShift(box, flags)};
+    }
+    QPainter p(this);
+    p.translate(shift_->by);
+    style()->drawItemText(&p, box, flags, palette(), isEnabled(), text(), foregroundRole());
+  }
   void mousePressEvent(QMouseEvent* event) override {
     if (owner_ == nullptr) return;
     Label* l = owner_;
@@ -28,6 +55,43 @@ class LabelWidget : public QLabel {
   }
 
  private:
+  // How far the line's ink must move to lie inside the box, in whole pixels.
+  // Where the ink falls is seen by drawing the line as paintEvent does, on a
+  // transparent picture with room all round.
+  QPoint InkShift(const QRect& box, int flags) const {
+    const int room = std::max(box.width(), box.height());
+    QImage probe(box.size() + QSize(2 * room, 2 * room), QImage::Format_ARGB32_Premultiplied);
+    if (probe.isNull()) return {};
+    probe.fill(Qt::transparent);
+    {
+      QPainter p(&probe);
+      p.setFont(font());
+      p.drawText(QRect(QPoint(room, room), box.size()), flags, text());
+    }
+    QRect ink;
+    for (int y = 0; y < probe.height(); ++y) {
+      const auto* line = reinterpret_cast<const QRgb*>(probe.constScanLine(y));
+      for (int x = 0; x < probe.width(); ++x) {
+        if (qAlpha(line[x]) != 0) ink |= QRect(x - room, y - room, 1, 1);
+      }
+    }
+    const auto shift = [](int inkFrom, int inkLength, int boxLength) {
+      if ((inkFrom >= 0 && inkFrom + inkLength <= boxLength) || inkLength > boxLength) return 0;
+      return (boxLength - inkLength) / 2 - inkFrom;
+    };
+    return {shift(ink.left(), ink.width(), box.width()), shift(ink.top(), ink.height(), box.height())};
+  }
+
+  // The shift last found, and what it was found for: a label repaints far
+  // more often than its text or font change.
+  struct Shift {
+    QString text;
+    QFont font;
+    QSize box;
+    int flags = 0;
+    QPoint by;
+  };
+  std::optional<Shift> shift_;
   Label* owner_;
 };
 

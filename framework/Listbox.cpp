@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QStyle>
+#include <QStyleOptionFrame>
 #include <QStyledItemDelegate>
 #include <QTableView>
 
@@ -183,6 +184,33 @@ class ListView : public QTableView {
     }
     QTableView::keyPressEvent(event);
   }
+  // The style draws the frame along the table's logical edge, which at a
+  // fractional scale can fall on the device pixels just outside what the
+  // table shows: the frame line goes again onto the outermost device pixels
+  // that it does show, in the colours of the style's own frame.
+  bool event(QEvent* event) override {
+    const bool done = QTableView::event(event);
+    if (event->type() == QEvent::Paint && frameShape() != QFrame::NoFrame) {
+      QImage probe(8, 8, QImage::Format_ARGB32_Premultiplied);
+      probe.fill(Qt::transparent);
+      {
+        QPainter p(&probe);
+        QStyleOptionFrame frame;
+        initStyleOption(&frame);
+        frame.rect = probe.rect();
+        style()->drawControl(QStyle::CE_ShapedFrame, &frame, &p, this);
+      }
+      QPainter p(this);
+      detail::DrawFrameLine(p, rect(), 0, probe.pixelColor(0, 4), probe.pixelColor(7, 4));
+    }
+    return done;
+  }
+  // Home and End go to the first and the last row, as in any list; the
+  // cells of a row are no stops of their own.
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+    if (action == MoveHome || action == MoveEnd) modifiers |= Qt::ControlModifier;
+    return QTableView::moveCursor(action, modifiers);
+  }
 };
 
 ListView* View(const Control& c) { return static_cast<ListView*>(c.Widget()); }
@@ -204,6 +232,9 @@ Listbox::Listbox() : model_(std::make_unique<ListboxModel>()) {
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   view->setWordWrap(false);
+  // The table is one stop of the Tab key: Tab and Shift+Tab leave it, the
+  // arrow and paging keys move within it.
+  view->setTabKeyNavigation(false);
   view->setItemDelegate(new GridDelegate(view));
   view->onResize = [this] { UpdateLook(); };
   view->onCopy = [this] { Copy(); };

@@ -11,7 +11,9 @@ class ListboxModel;
 
 // A list of rows of text cells, shown in columns. Rows are kept in a model, so
 // hundreds of rows of a few cells cost little. The user selects rows with the
-// mouse and the keyboard (Shift and Ctrl add to the selection). Events: Open.
+// mouse and the keyboard (Shift and Ctrl add to the selection): the arrow
+// keys, Page Up/Down, Home and End move within the list, which is one stop of
+// the Tab key. Events: Open.
 class Listbox : public Control {
  public:
   Listbox();

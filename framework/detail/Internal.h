@@ -15,6 +15,8 @@
 
 class QWidget;
 class QImage;
+class QPainter;
+class QRect;
 
 namespace fw {
 class Control;
@@ -43,6 +45,19 @@ Color FromQColor(const QColor& c);
 int PixelSize(Single size);
 // A font asked for by name (resolved through ResolveFontFamily).
 QFont MakeFont(const String& family, Single size, bool bold, bool italic = false, bool underline = false);
+
+// Borders on device pixels. At a fractional device pixel ratio (1.5) a
+// widget's edges fall inside device pixels: the screen shows the widget's
+// area rounded to whole device pixels, and a line drawn along a logical edge
+// may land on the pixel just outside it and be lost. These work on the device
+// pixels the widget does show, in the device coordinates of the painter.
+// The device pixels that r, in the painter's own coordinates, shows on.
+QRect DeviceRect(const QPainter& p, const QRect& r);
+// Fills the device pixels d with the colour.
+void FillDevicePixels(QPainter& p, const QRect& d, const QColor& colour);
+// A frame line one device pixel thick, inset logical pixels inside r: its top
+// and left in one colour, its bottom and right (drawn last) in the other.
+void DrawFrameLine(QPainter& p, const QRect& r, int inset, const QColor& topLeft, const QColor& bottomRight);
 
 // The control that a widget (or one of its ancestors) shows, or nullptr.
 Control* ControlForWidget(const QWidget* w);

@@ -302,4 +302,57 @@ TEST_F(ShownCanvas, LeavingReportsOneLastMoveWhereThePointerCrossedTheEdge) {
   }
 }
 
+
+// With the focus, a canvas that asks for the focus ring shows it along its
+// edge, on the screen only; one that does not ask shows none.
+TEST_F(ShownCanvas, TheFocusRingShowsOnTheScreenAlongTheEdgeWhereAskedFor) {
+  Canvas* block = nullptr;
+  win.create = [&, inner = win.create](fwtest::HookWindow& w) {
+    inner(w);
+    canvas->SetProperty("AcceptFocus", true);
+    canvas->SetProperty("UseFocusRing", true);
+    block = &w.Add<Canvas>("block", fw::Control::kNoIndex,
+                           {{"Left", 120}, {"Top", 20}, {"Width", 60}, {"Height", 60},
+                            {"AcceptFocus", true}, {"UseFocusRing", false}});
+    block->AddEventHandler(Event::Paint, [](fw::Control& me, const EventArgs& a) {
+      a.g->SetForeColor(kRed);
+      a.g->FillRect(0, 0, me.Width(), me.Height());
+      return false;
+    });
+  };
+  fwtest::ShowAndWait(win);
+  win.Widget()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(win.Widget()));
+  block->Widget()->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  const QImage without = fwtest::Grab(win);
+  const QImage surface = canvas->Surface().copy();
+
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), canvas->Widget());
+  QApplication::processEvents();
+  const QImage with = fwtest::Grab(win);
+  // The ring: changed pixels all round the panel (10, 20, 100 x 80), none
+  // more than three pixels inside its edge and none outside it.
+  const QRect panel(10, 20, 100, 80);
+  int ring = 0, elsewhere = 0;
+  for (int y = 0; y < with.height(); ++y)
+    for (int x = 0; x < with.width(); ++x) {
+      if (with.pixel(x, y) == without.pixel(x, y)) continue;
+      const bool band = panel.contains(x, y) && !panel.adjusted(3, 3, -3, -3).contains(x, y);
+      (band ? ring : elsewhere) += 1;
+    }
+  EXPECT_GE(ring, 2 * (100 + 80)) << "no ring around the panel";
+  EXPECT_EQ(elsewhere, 0);
+  for (const QPoint p : {QPoint(60, 20), QPoint(60, 99), QPoint(10, 60), QPoint(109, 60)})
+    EXPECT_NE(with.pixel(p), without.pixel(p)) << p.x() << "," << p.y();
+  EXPECT_EQ(canvas->Surface(), surface) << "the ring was drawn onto the surface";
+
+  // On to the block, which asks for no ring: the panel's ring goes, none comes.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), block->Widget());
+  QApplication::processEvents();
+  EXPECT_EQ(fwtest::Grab(win), without);
+}
+
 }  // namespace

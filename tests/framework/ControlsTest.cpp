@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPainter>
 #include <QSlider>
 #include <QTableView>
 #include <QTest>
@@ -91,6 +92,57 @@ TEST(LabelTest, LabelOverAFieldLetsTheFieldShowThrough) {
   fwtest::ShowAndWait(win);
   const QImage shot = fwtest::Grab(win);
   EXPECT_EQ(QColor(shot.pixel(100, 60)), QColor(72, 255, 154));
+}
+
+// Red ink in an image: the cores and smoothed edges of red letters.
+int RedInk(const QImage& img, const QRect& area) {
+  int n = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) {
+      const QColor c = img.pixelColor(x, y);
+      n += c.red() - std::max(c.green(), c.blue()) > 40 ? 1 : 0;
+    }
+  return n;
+}
+
+// A script letter wider or further right in its stand-in font than its label
+// allows ("C" in "Mistral" 50 in 33 x 49 pixels) shows whole, inside the
+// label; a text that fits is drawn where the toolkit's own label puts it.
+TEST(LabelTest, AScriptLetterShowsWholeInItsLabelAndFittingTextStaysPut) {
+  const auto make = [](const char* text, const char* font, float size, int width, int height) {
+    auto label = std::make_unique<fw::Label>();
+    fw::RuntimeMassPropertySetter(*label, {{"Width", width}, {"Height", height}, {"Text", fw::String(text)},
+                                           {"TextFont", fw::String(font)}, {"TextSize", fw::Single(size)},
+                                           {"TextColor", Color{255, 0, 0}}});
+    return label;
+  };
+  // Left-aligned as the area letter "C" stands, and centred.
+  for (const int align : {0, 2}) {
+    const char* letter = "C";
+    const auto label = make(letter, "Mistral", 50, 33, 49);
+    label->SetTextAlign(align);
+    const QImage shot = label->Widget()->grab().toImage();
+    // The letter alone, placed alike but where nothing cuts it.
+    QImage free(200, 200, QImage::Format_RGB32);
+    free.fill(label->Widget()->palette().color(QPalette::Window));
+    {
+      QPainter p(&free);
+      p.setFont(label->Widget()->font());
+      p.setPen(Qt::red);
+      const Qt::Alignment across = align == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
+      p.drawText(QRect(60, 60, 33, 49), static_cast<int>(across | Qt::AlignVCenter | Qt::TextDontClip), letter);
+    }
+    EXPECT_EQ(RedInk(shot, shot.rect()), RedInk(free, free.rect())) << "cut, aligned " << align;
+    // Nothing touches the edge.
+    EXPECT_EQ(RedInk(shot, shot.rect()), RedInk(shot, shot.rect().adjusted(1, 1, -1, -1))) << align;
+  }
+  const auto mine = make("Regler     Strecke", "System", 23, 193, 32);
+  QLabel plain(QStringLiteral("Regler     Strecke"));
+  plain.setGeometry(0, 0, 193, 32);
+  plain.setFont(mine->Widget()->font());
+  plain.setPalette(mine->Widget()->palette());
+  plain.setAlignment(static_cast<QLabel*>(mine->Widget())->alignment());
+  EXPECT_EQ(mine->Widget()->grab().toImage(), plain.grab().toImage());
 }
 
 // ---- TextField ---------------------------------------------------------------------
@@ -362,6 +414,45 @@ TEST_F(ValueTable, CopyKeyPutsTheSelectedRowsOrAllOnTheClipboard) {
   QGuiApplication::clipboard()->setText("vorher");
   list->Copy();
   EXPECT_EQ(Clipboard(), "vorher");
+}
+
+// Tab and Shift+Tab leave the table at once and select nothing; the arrow
+// and paging keys, Home and End move through its rows.
+TEST_F(ValueTable, IsOneTabStopAndTheKeysMoveThroughItsRows) {
+  for (int t = 0; t <= 60; ++t) list->AddRow(std::vector<fw::String>{fw::Str(t), " 1.00", " 2.00", " 3.00", " 4.00"});
+  other->AddRow("0");
+  win.Widget()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(win.Widget()));
+  const auto key = [](int k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(QApplication::focusWidget(), Qt::Key(k), m); };
+  const auto row = [this] { return view()->currentIndex().row(); };
+  view()->setFocus(Qt::TabFocusReason);
+  key(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), other->Widget());
+  key(Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), view());
+  key(Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), other->Widget());
+  key(Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), view());
+  EXPECT_FALSE(view()->selectionModel()->hasSelection());
+
+  key(Qt::Key_Down);
+  key(Qt::Key_Down);
+  EXPECT_EQ(row(), 2);
+  key(Qt::Key_PageDown);
+  const int page = row();
+  EXPECT_GT(page, 10);
+  key(Qt::Key_PageUp);
+  EXPECT_EQ(row(), 2);
+  key(Qt::Key_End);
+  EXPECT_EQ(row(), 60);
+  key(Qt::Key_Up);
+  EXPECT_EQ(row(), 59);
+  key(Qt::Key_Home);
+  EXPECT_EQ(row(), 0);
+  EXPECT_EQ(QApplication::focusWidget(), view());
+  list->Copy();
+  EXPECT_EQ(Clipboard(), "0\t1.00\t2.00\t3.00\t4.00") << "the row the keys went to is selected";
 }
 
 // ---- Slider --------------------------------------------------------------------------

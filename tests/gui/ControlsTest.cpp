@@ -1,7 +1,10 @@
 // The 40 controls: creation order, lookups, places after the open handlers,
 // visibility, the parameter area and the tab order of its fields.
 #include <QApplication>
+#include <QColor>
+#include <QImage>
 #include <QMainWindow>
+#include <QRect>
 #include <QTest>
 #include <QWidget>
 
@@ -187,6 +190,46 @@ TEST_F(OpenWindow, TabMovesThroughTheParameterFieldsInStoredOrder) {
     if (n >= 0 && n != reached.back()) reached.push_back(n);
   }
   EXPECT_EQ(reached, expected);
+}
+
+// Where red ink lies in a picture of w x h pixels, and how much of it there is.
+struct RedInk {
+  QRect box;
+  int pixels = 0;
+};
+template <class ColourAt>
+RedInk RedInkOf(int w, int h, ColourAt colourAt) {
+  RedInk ink;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const QColor c = colourAt(x, y);
+      if (c.alpha() == 0 || c.red() - std::max(c.green(), c.blue()) <= 40) continue;
+      ink.box |= QRect(x, y, 1, 1);
+      ++ink.pixels;
+    }
+  return ink;
+}
+
+// The red area letters show whole: "A" on the block diagram, "B" on the
+// chart and "C" in its label, none of them running into the edge of what
+// holds it.
+TEST_F(OpenWindow, TheAreaLettersShowWhole) {
+  for (fw::Canvas* canvas : {q().panel(), q().diagram()}) {
+    canvas->PaintNow();
+    const RedInk ink = RedInkOf(canvas->Width(), canvas->Height(), [&](int x, int y) {
+      if (canvas->PixelIsBlank(x, y)) return QColor(Qt::transparent);
+      const fw::Color c = canvas->PixelAt(x, y);
+      return QColor(c.r, c.g, c.b);
+    });
+    EXPECT_GT(ink.pixels, 300) << canvas->Name();
+    EXPECT_TRUE(QRect(1, 1, canvas->Width() - 2, canvas->Height() - 2).contains(ink.box)) << canvas->Name();
+  }
+  fw::Label& letter = *q().Clb();
+  const QImage shot = letter.Widget()->grab().toImage();
+  const RedInk ink = RedInkOf(shot.width(), shot.height(), [&](int x, int y) { return shot.pixelColor(x, y); });
+  EXPECT_GT(ink.pixels, 300);
+  EXPECT_TRUE(shot.rect().adjusted(1, 1, -1, -1).contains(ink.box))
+      << "C from " << ink.box.left() << " to " << ink.box.right() << " in " << shot.width();
 }
 
 // The stored values as they stand when the controls are made, before any

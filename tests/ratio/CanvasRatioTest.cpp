@@ -1,7 +1,8 @@
 // Canvases on a screen of device pixel ratio 2: the surface has the screen's
 // pixels, the program keeps drawing in canvas pixels, text is smoothed, and a
 // canvas follows its window from one screen to the other. The platform gives
-// two screens side by side, "plain" (ratio 1) left of "double" (ratio 2).
+// three screens side by side: "plain" (ratio 1), "double" (ratio 2) and
+// "half" (ratio 1.5).
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
@@ -62,7 +63,7 @@ bool Red(const QImage& s, int x, int y) { return s.pixel(x, y) == kRedPixel; }
 bool Blank(const QImage& s, int x, int y) { return qAlpha(s.pixel(x, y)) == 0; }
 
 TEST_F(RatioCanvas, DrawsInCanvasPixelsOnTwiceAsManyDevicePixels) {
-  ASSERT_EQ(QGuiApplication::screens().size(), 2) << "the two-screen platform configuration is missing";
+  ASSERT_EQ(QGuiApplication::screens().size(), 3) << "the platform's screen configuration is missing";
   ShowAt(1500);
   ASSERT_EQ(canvas->DeviceRatio(), 2.0);
   fw::Graphics& g = canvas->Graphics();
@@ -122,7 +123,7 @@ TEST_F(RatioCanvas, DrawsInCanvasPixelsOnTwiceAsManyDevicePixels) {
 }
 
 TEST_F(RatioCanvas, FollowsItsWindowToAScreenOfAnotherRatio) {
-  ASSERT_EQ(QGuiApplication::screens().size(), 2) << "the two-screen platform configuration is missing";
+  ASSERT_EQ(QGuiApplication::screens().size(), 3) << "the platform's screen configuration is missing";
   ShowAt(100);
   ASSERT_EQ(canvas->DeviceRatio(), 1.0);
   EXPECT_EQ(canvas->Surface().size(), QSize(100, 80));
