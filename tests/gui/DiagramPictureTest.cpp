@@ -195,4 +195,18 @@ TEST_F(Pictures, TheRoadShowsEachStateInTheWindow) {
     }
   EXPECT_GT(red, 50) << "the letter C";
   EXPECT_EQ(redOutside, 0) << "the letter C beside its place";
+
+  // The results left to change the parameters: new blocks in symbols and the
+  // loop drawn anew; the changed parameters lead straight to the results with
+  // the loop fitted to the new widths; Restart draws the symbols again.
+  Ok();
+  ASSERT_EQ(q().Phase, 2);
+  ExpectDiagramAndBlocks("parameter correction");
+  Enter(5, "0");
+  Ok();
+  ASSERT_EQ(q().Phase, 5) << q().Instruction()->Text();
+  EXPECT_EQ(model::EquationText(*q().Bx(1)), "2∆2yi+-1.5∆yi+0.25yi = 2∆ei-2");
+  ExpectDiagramAndBlocks("corrected results");
+  Click(q().RestartBtn());
+  ExpectDiagramAndBlocks("restart");
 }
