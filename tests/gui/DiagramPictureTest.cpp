@@ -18,15 +18,8 @@ namespace {
 
 using fw::Integer;
 
-// The canvas's picture over its current size (the surface may be larger).
-QImage Shown(const fw::Canvas& c) {
-  const double r = c.DeviceRatio();
-  return c.Surface().copy(0, 0, static_cast<int>(c.Width() * r), static_cast<int>(c.Height() * r));
-}
-
-// The right edge of a block in diagram coordinates: panel at window x 10,
-// diagram x = panel x + 25.
-int RightEdge(const Blackbox& b) { return b.Left() - 10 + 25 + b.Width(); }
+using reference::RightEdge;
+using reference::Shown;
 
 class Pictures : public OpenWindow {
  protected:

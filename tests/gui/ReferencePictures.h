@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "Blackbox.h"
+#include "Canvas.h"
 #include "Values.h"
 #include "detail/Internal.h"
 
@@ -219,6 +220,16 @@ inline QImage NameLabelPicture(int k, double ratio) {
   }
   return p.Image();
 }
+
+// A canvas's picture over its current size (the surface may be larger).
+inline QImage Shown(const fw::Canvas& c) {
+  const double r = c.DeviceRatio();
+  return c.Surface().copy(0, 0, static_cast<int>(c.Width() * r), static_cast<int>(c.Height() * r));
+}
+
+// A block's right edge in diagram coordinates: the panel stands at window
+// x 10, and diagram x = panel x + 25.
+inline int RightEdge(const Blackbox& b) { return b.Left() - 10 + 25 + b.Width(); }
 
 // Where two pictures differ: the number of pixels and the first few places.
 inline std::string Differences(const QImage& got, const QImage& want) {

@@ -18,12 +18,8 @@
 
 namespace {
 
-QImage Shown(const fw::Canvas& c) {
-  const double r = c.DeviceRatio();
-  return c.Surface().copy(0, 0, static_cast<int>(c.Width() * r), static_cast<int>(c.Height() * r));
-}
-
-int RightEdge(const Blackbox& b) { return b.Left() - 10 + 25 + b.Width(); }
+using reference::RightEdge;
+using reference::Shown;
 
 struct DoubleRatioWindow : ::testing::Test {
   void SetUp() override {
