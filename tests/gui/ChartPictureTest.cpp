@@ -181,14 +181,14 @@ class ChartPictures : public OpenWindow {
     ASSERT_EQ(q().Phase, 5) << q().Instruction()->Text();
   }
   ChartPicture Picture() { return ChartPicture(q().diagram()->Surface().format()); }
-  // The paper, zero line and pressed curves at T shown steps, y scale 100.
-  ChartPicture Redrawn(int T) {
+  // The paper, zero line and pressed curves at T shown steps.
+  ChartPicture Redrawn(int T, double scale = 100) {
     ChartPicture want = Picture();
-    want.Paper(q().yZero, 100, T);
+    want.Paper(q().yZero, scale, T);
     want.ZeroLine(q().yZero);
     int k = 0;
     for (int i = 1; i <= 4; ++i)
-      if (q().BBtn(i)->Value()) want.Curve(++k, q().BBtn(i)->Caption().c_str(), q(), i, T, 100);
+      if (q().BBtn(i)->Value()) want.Curve(++k, q().BBtn(i)->Caption().c_str(), q(), i, T, scale);
     return want;
   }
   void SlideTime(int v) { q().SlidX()->SetValue(v); }
@@ -228,6 +228,10 @@ TEST_F(ChartPictures, ResultsAtEachZoomWithTheirRingsColoursAndLegend) {
   q().SlidY()->SetValue(300);
   ASSERT_EQ(q().yZero, 100);
   EXPECT_TRUE(Shows(chart(), Redrawn(10))) << "zero line on row 100";
+  // A larger scale: the curves leave the chart at its top and bottom.
+  q().yFld()->SetText("");
+  QTest::keyClicks(q().yFld()->Widget(), "400");
+  EXPECT_TRUE(Shows(chart(), Redrawn(10, 400))) << "y scale 400";
 }
 
 // Restart releases every toggle and clears the chart down to its paper.
