@@ -204,8 +204,10 @@ TEST_F(ChartPictures, OpenedWindowShowsPaperAndZeroLine) {
   EXPECT_TRUE(Shows(chart(), want));
 }
 
-// The results at 10, 50 and 500 shown steps with x, y and w pressed; then x
-// released, so y and w move down to the first and second colour and place.
+// The results at 10, 50, 500 and 68 shown steps with x, y and w pressed; then
+// x released, so y and w move down to the first and second colour and place;
+// then the zero line moved up and a y scale that takes the curves off the
+// chart.
 TEST_F(ChartPictures, ResultsAtEachZoomWithTheirRingsColoursAndLegend) {
   ToResults();
   ChartPicture afterRun = Picture();  // the results step draws over the chart
