@@ -1,0 +1,370 @@
+// The signal chart and the value table as the user sees them in each state
+// of a run. Every chart state is compared pixel for pixel with a picture
+// drawn here with a bare QPainter from the chart's own figures:
+//   paper: white 500 x 400, grid grey (200, 200, 200) on the rows
+//     yZero + i * a / 2 and the columns Round(u * 5000 / shown steps), black
+//     frame on the outermost pixels, red "B" (Mistral, 50 px) at (10, 40);
+//   zero line: black across the chart on row yZero;
+//   curve k of the pressed toggles, in signal order: colour k Mod 4 of black,
+//     dark red (180, 0, 0), dark green (0, 180, 0), dark blue (0, 0, 180);
+//     its toggle's caption (24 px) at (W - 30, H + 18 - 28 k); the segments
+//     from (Round(p t), Round(yZero - a s(i, t))) for t = 0 .. T, p = W / T;
+//     after each segment a white ring of radius r outlined in the colour over
+//     its start point, in the square of side 2r + 1; r = 4 below 25 steps,
+//     else Round(100 / T), none when r <= 1;
+//   hand-drawn point: a segment from the point before in the chart's last
+//     colour, then a black ring of radius 2 round the new point.
+// Lines take both their end points; text is smoothed, nothing else is.
+#include <QPainter>
+#include <QTableView>
+#include <QHeaderView>
+#include <QTest>
+
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "../framework/Fixture.h"
+#include "System.h"
+#include "WindowFixture.h"
+
+namespace {
+
+using fw::Integer;
+
+constexpr int kW = 500, kH = 400;
+
+QColor ToQ(fw::Color c) { return QColor(c.r, c.g, c.b); }
+
+// The chart as its figures say it must look, drawn step by step as the
+// program draws it, in the surface's format.
+class ChartPicture {
+ public:
+  explicit ChartPicture(QImage::Format format) : image_(kW, kH, format) { image_.fill(Qt::transparent); }
+
+  // The paint event's picture: paper, grid, frame and area letter.
+  void Paper(int yZero, double scale, double shownSteps) {
+    Fill(0, 0, kW, kH, kWhite);
+    const double half = scale / 2;
+    for (int i = static_cast<int>(std::floor(-2.0 * yZero / scale)); i <= std::ceil(2.0 * (kH - yZero) / scale); ++i)
+      Fill(0, static_cast<int>(yZero + i * half), kW, 1, kGrid);
+    for (int u = 1; u <= std::floor(shownSteps / 10); ++u)
+      Fill(static_cast<int>(std::lround(u * 5000 / shownSteps)), 0, 1, kH, kGrid);
+    Fill(0, 0, kW, 1, kBlack);
+    Fill(0, kH - 1, kW, 1, kBlack);
+    Fill(0, 0, 1, kH, kBlack);
+    Fill(kW - 1, 0, 1, kH, kBlack);
+    Text("B", "Mistral", 50, 10, 40, kRed);
+  }
+  void ZeroLine(int yZero) {
+    colour_ = kBlack;
+    Line(0, yZero, kW, yZero);
+  }
+  // Curve k (from 1) of signal i at T shown steps.
+  void Curve(int k, const char* caption, const Q& q, int i, int T, double scale) {
+    const fw::Color colours[4] = {kBlack, kDarkRed, kDarkGreen, kDarkBlue};
+    colour_ = colours[k % 4];
+    Text(caption, "System", 24, kW - 30, kH + 18 - 28 * k, colour_);
+    const float p = static_cast<float>(static_cast<double>(kW) / T);
+    const float a = static_cast<float>(scale);
+    const int r = T < 25 ? 4 : static_cast<int>(std::lround(100.0 / T));
+    auto x = [&](int t) { return static_cast<int>(std::lround(static_cast<double>(p) * t)); };
+    auto y = [&](int t) {
+      const float av = a * q.s.Get(i, t);
+      return static_cast<int>(std::lround(q.yZero - static_cast<double>(av)));
+    };
+    for (int t = 1; t <= T; ++t) {
+      Line(x(t - 1), y(t - 1), x(t), y(t));
+      if (r > 1) Ring(x(t - 1), y(t - 1), r, colour_);
+    }
+  }
+  // A hand-drawn point taken after the point (x0, y0).
+  void HandPoint(int x0, int y0, int x1, int y1) {
+    Line(x0, y0, x1, y1);
+    Ring(x1, y1, 2, kBlack);
+    colour_ = kBlack;
+  }
+
+  const QImage& Image() const { return image_; }
+
+ private:
+  void Fill(int x, int y, int w, int h, fw::Color c) {
+    QPainter p(&image_);
+    p.fillRect(QRect(x, y, w, h), ToQ(c));
+  }
+  void Line(int x1, int y1, int x2, int y2) {
+    QPainter p(&image_);
+    QPen pen(ToQ(colour_));
+    pen.setWidth(1);
+    pen.setCapStyle(Qt::SquareCap);
+    p.setPen(pen);
+    p.drawLine(x1, y1, x2, y2);
+    p.drawPoint(x1, y1);
+    p.drawPoint(x2, y2);
+  }
+  void Ring(int x, int y, int r, fw::Color outline) {
+    QPainter p(&image_);
+    const QRect square(x - r, y - r, 2 * r, 2 * r);  // 2r + 1 pixels a side
+    p.setPen(Qt::white);
+    p.setBrush(Qt::white);
+    p.drawEllipse(square);
+    p.setPen(ToQ(outline));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(square);
+  }
+  void Text(const char* text, const char* family, int size, int x, int baseline, fw::Color c) {
+    QPainter p(&image_);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    QFont f(QString::fromStdString(fw::ResolveFontFamily(family)));
+    f.setPixelSize(size);
+    p.setFont(f);
+    p.setPen(ToQ(c));
+    p.drawText(QPoint(x, baseline), QString::fromUtf8(text));
+  }
+
+  QImage image_;
+  fw::Color colour_ = kBlack;
+};
+
+// Whether the chart shows the picture, pixel for pixel; else how many
+// pixels differ and where the first one lies.
+::testing::AssertionResult Shows(const fw::Canvas& chart, const ChartPicture& picture) {
+  const QImage seen = chart.Surface().convertToFormat(QImage::Format_ARGB32);
+  const QImage wanted = picture.Image().convertToFormat(QImage::Format_ARGB32);
+  int differ = 0;
+  std::ostringstream first;
+  for (int y = 0; y < kH; ++y) {
+    for (int x = 0; x < kW; ++x) {
+      if (seen.pixel(x, y) == wanted.pixel(x, y)) continue;
+      if (differ++ == 0) {
+        first << " first at (" << x << ", " << y << "): " << QColor::fromRgba(seen.pixel(x, y)).name(QColor::HexArgb).toStdString()
+              << " for " << QColor::fromRgba(wanted.pixel(x, y)).name(QColor::HexArgb).toStdString();
+      }
+    }
+  }
+  if (differ == 0) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << differ << " pixels differ;" << first.str();
+}
+
+// Controller T0 1, K0 2; plant T1 4, T0 1, K0 1, dead time 1.
+const std::vector<std::pair<Integer, const char*>> kLoop = {{2, "1"}, {3, "2"}, {8, "4"}, {9, "1"}, {10, "1"}, {13, "1"}};
+
+class ChartPictures : public OpenWindow {
+ protected:
+  void SetUp() override {
+    OpenWindow::SetUp();
+    fwtest::ShowAndWait(q());
+  }
+  static void Click(fw::Control* c) {
+    ASSERT_NE(c, nullptr);
+    QTest::mouseClick(c->Widget(), Qt::LeftButton);
+  }
+  void Ok() { Click(q().LosBut()); }
+  // Through the parameter phase with the loop's parameters, into the
+  // disturbance phase.
+  void ToDisturbancePhase(const std::vector<std::pair<Integer, const char*>>& fields = kLoop) {
+    Ok();
+    for (const auto& [n, text] : fields) {
+      q().param(n)->SetText("");
+      QTest::keyClicks(q().param(n)->Widget(), QString::fromUtf8(text));
+    }
+    Ok();
+    ASSERT_EQ(q().Phase, 3) << q().Instruction()->Text();
+  }
+  // z zero, w a unit step.
+  void ToResults() {
+    ToDisturbancePhase();
+    Ok();
+    Click(q().friLab());
+    Ok();
+    ASSERT_EQ(q().Phase, 5) << q().Instruction()->Text();
+  }
+  ChartPicture Picture() { return ChartPicture(q().diagram()->Surface().format()); }
+  // The paper, zero line and pressed curves at T shown steps.
+  ChartPicture Redrawn(int T, double scale = 100) {
+    ChartPicture want = Picture();
+    want.Paper(q().yZero, scale, T);
+    want.ZeroLine(q().yZero);
+    int k = 0;
+    for (int i = 1; i <= 4; ++i)
+      if (q().BBtn(i)->Value()) want.Curve(++k, q().BBtn(i)->Caption().c_str(), q(), i, T, scale);
+    return want;
+  }
+  void SlideTime(int v) { q().SlidX()->SetValue(v); }
+  fw::Canvas& chart() { return *q().diagram(); }
+};
+
+}  // namespace
+
+TEST_F(ChartPictures, OpenedWindowShowsPaperAndZeroLine) {
+  ChartPicture want = Picture();
+  want.Paper(200, 100, 10);
+  want.ZeroLine(200);
+  EXPECT_TRUE(Shows(chart(), want));
+}
+
+// The results at 10, 50, 500 and 68 shown steps with x, y and w pressed; then
+// x released, so y and w move down to the first and second colour and place;
+// then the zero line moved up and a y scale that takes the curves off the
+// chart.
+TEST_F(ChartPictures, ResultsAtEachZoomWithTheirRingsColoursAndLegend) {
+  ToResults();
+  ChartPicture afterRun = Picture();  // the results step draws over the chart
+  afterRun.Paper(200, 100, 10);
+  afterRun.ZeroLine(200);
+  EXPECT_TRUE(Shows(chart(), afterRun));
+
+  for (int i : {1, 2, 4}) Click(q().BBtn(i));
+  EXPECT_TRUE(Shows(chart(), Redrawn(10))) << "10 steps, rings of radius 4";
+  SlideTime(100);
+  EXPECT_TRUE(Shows(chart(), Redrawn(50))) << "50 steps, rings of radius 2";
+  SlideTime(10);
+  EXPECT_TRUE(Shows(chart(), Redrawn(500))) << "500 steps, no rings";
+  SlideTime(73);  // 68.49 steps
+  EXPECT_TRUE(Shows(chart(), Redrawn(68))) << "68 steps, rings of radius 1 are left out";
+  SlideTime(500);
+  Click(q().BBtn(1));
+  EXPECT_TRUE(Shows(chart(), Redrawn(10))) << "y and w alone";
+  // The zero line moved up: grid and curves follow it.
+  q().SlidY()->SetValue(300);
+  ASSERT_EQ(q().yZero, 100);
+  EXPECT_TRUE(Shows(chart(), Redrawn(10))) << "zero line on row 100";
+  // A larger scale: the curves leave the chart at its top and bottom.
+  q().yFld()->SetText("");
+  QTest::keyClicks(q().yFld()->Widget(), "400");
+  EXPECT_TRUE(Shows(chart(), Redrawn(10, 400))) << "y scale 400";
+}
+
+// Restart releases every toggle and clears the chart down to its paper.
+TEST_F(ChartPictures, RestartReleasesAllFourTogglesAndClearsTheChart) {
+  ToResults();
+  for (int i = 1; i <= 4; ++i) Click(q().BBtn(i));
+  for (int i = 1; i <= 4; ++i) ASSERT_TRUE(q().BBtn(i)->Value()) << i;
+  Click(q().RestartBtn());
+  for (int i = 1; i <= 4; ++i) EXPECT_FALSE(q().BBtn(i)->Value()) << i;
+  ChartPicture want = Picture();
+  want.Paper(200, 100, 10);
+  EXPECT_TRUE(Shows(chart(), want));
+}
+
+// A curve drawn by hand: its segments and rings lie over the chart; reading a
+// complete curve repaints the chart, reading any other input leaves it.
+TEST_F(ChartPictures, HandDrawnCurveShowsUntilTheCurveIsRead) {
+  ToDisturbancePhase();
+  Ok();  // z zero: read without a repaint, the zero line stays
+  ASSERT_EQ(q().Phase, 4);
+  ChartPicture want = Picture();
+  want.Paper(200, 100, 10);
+  want.ZeroLine(200);
+  EXPECT_TRUE(Shows(chart(), want)) << "after z";
+
+  for (int i = 0; i < 3; ++i) Click(q().friLab());
+  ASSERT_EQ(q().friFld()->Text(), "Hand");
+  QWidget* canvas = chart().Widget();
+  QTest::keyPress(canvas, Qt::Key_Alt);
+  // Time slider to 100 at the first move: 50 steps, drawn over the chart
+  // without a new grid.
+  want.ZeroLine(200);
+  int lastX = 0, lastY = 200;
+  for (int n = 1; n <= 50; ++n) {
+    const int row = 200 - (n * 37) % 150 + 40;
+    QTest::mouseMove(canvas, QPoint(10 * n - 1, row));
+    want.HandPoint(lastX, lastY, 10 * n, row);
+    lastX = 10 * n;
+    lastY = row;
+  }
+  QTest::keyRelease(canvas, Qt::Key_Alt);
+  ASSERT_EQ(q().ix.size(), 51u);
+  EXPECT_TRUE(Shows(chart(), want)) << "the drawn curve";
+
+  Ok();  // the curve is read: the chart is repainted, the strokes go
+  ASSERT_EQ(q().Phase, 5) << q().Instruction()->Text();
+  ChartPicture read = Picture();
+  read.Paper(200, 100, 50);
+  read.ZeroLine(200);
+  EXPECT_TRUE(Shows(chart(), read)) << "after w";
+}
+
+namespace {
+
+// The ink of a part of a picture: its non-white pixels, cut to their
+// bounding box; a null image where there is none.
+QImage Ink(const QImage& picture, const QRect& area) {
+  QRect box;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      if ((picture.pixel(x, y) & 0xffffff) != 0xffffff) box |= QRect(x, y, 1, 1);
+  return box.isEmpty() ? QImage() : picture.copy(box).convertToFormat(QImage::Format_RGB32);
+}
+
+// A text in the list's font, whole, black on white, as its ink.
+QImage InkOfText(const QString& text, const QFont& font) {
+  QImage page(400, 100, QImage::Format_RGB32);
+  page.fill(Qt::white);
+  {
+    QPainter p(&page);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(QPoint(20, 70), text);
+  }
+  return Ink(page, page.rect());
+}
+
+}  // namespace
+
+// The value table of a run whose values grow past what the columns hold, as
+// the window shows it: every visible cell shows its text whole, a number too
+// wide for its column rounded to the digits that fit, the columns parted by
+// vertical lines and the rows by none.
+TEST_F(ChartPictures, ValueTableAsTheWindowShowsIt) {
+  ToDisturbancePhase({{2, "1"}, {3, "50"}, {8, "4"}, {9, "1"}, {10, "1"}, {13, "1"}});
+  Ok();
+  Click(q().friLab());
+  Ok();
+  ASSERT_EQ(q().Phase, 5);
+  fw::Listbox& table = *q().SigLst();
+  ASSERT_EQ(table.ListCount(), 501);
+  QApplication::processEvents();
+  const QImage window = fwtest::Grab(q());
+
+  // The chart shows its surface.
+  const QPoint chartAt = chart().Widget()->mapTo(q().ContentArea(), QPoint(0, 0));
+  EXPECT_EQ(window.copy(QRect(chartAt, QSize(kW, kH))), chart().Surface().convertToFormat(QImage::Format_RGB32));
+
+  auto* view = static_cast<QTableView*>(table.Widget());
+  const QPoint origin = view->viewport()->mapTo(q().ContentArea(), QPoint(0, 0));
+  std::vector<std::vector<std::string>> shown;
+  for (int row = 0; row < table.ListCount(); ++row) {
+    const QRect first = view->visualRect(view->model()->index(row, 0));
+    if (first.bottom() >= view->viewport()->height()) break;
+    std::vector<std::string> cells;
+    for (int c = 0; c < 5; ++c) {
+      const QRect cell = view->visualRect(view->model()->index(row, c)).translated(origin);
+      const QString text = QString::fromStdString(table.ShownText(row, c));
+      cells.push_back(text.trimmed().toStdString());
+      // Whole: the same ink as the text drawn alone, nothing cut off, no
+      // line along the cell's foot.
+      EXPECT_EQ(Ink(window, cell.adjusted(0, 0, -1, 0)), InkOfText(text, view->font()))
+          << "row " << row << " column " << c << ": " << text.toStdString();
+      // The line at the cell's right edge.
+      for (int y = cell.top(); y <= cell.bottom(); ++y)
+        ASSERT_EQ(window.pixel(cell.right(), y), qRgb(192, 192, 192)) << "row " << row << " column " << c;
+    }
+    shown.push_back(cells);
+  }
+  // The texts are the step and " " + Format(v, "-###.00"); from row 5 on
+  // some are wider than the 86-pixel columns: without their blank, then
+  // rounded (3230790.75 to 3230790.8, 273454208 to 2.73454e8).
+  const std::vector<std::vector<std::string>> want = {
+      {"0", "0.00", "0.00", "0.00", "0.00"},           {"1", "0.00", "-50.00", "0.00", "1.00"},
+      {"2", "10.00", "450.00", "0.00", "1.00"},        {"3", "-82.00", "-4150.00", "0.00", "1.00"},
+      {"4", "764.40", "38170.00", "0.00", "1.00"},     {"5", "-7022.48", "-351174.00", "0.00", "1.00"},
+      {"6", "64616.82", "3230790.8", "0.00", "1.00"},  {"7", "-594464.7", "-29723284", "0.00", "1.00"},
+      {"8", "5469085", "2.73454e8", "0.00", "1.00"},   {"9", "-50315572", "-2.5158e9", "0.00", "1.00"},
+      {"10", "4.62903e8", "2.3145e10", "0.00", "1.00"}, {"11", "-4.2587e9", "-2.1294e11", "0.00", "1.00"},
+      {"12", "3.918e10", "1.959e12", "0.00", "1.00"},  {"13", "-3.6046e11", "-1.802e13", "0.00", "1.00"},
+      {"14", "3.3162e12", "1.6581e14", "0.00", "1.00"}, {"15", "-3.051e13", "-1.525e15", "0.00", "1.00"},
+  };
+  EXPECT_EQ(shown, want);
+}
