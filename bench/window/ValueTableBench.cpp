@@ -4,11 +4,13 @@
 #include <benchmark/benchmark.h>
 
 #include <QAbstractTableModel>
+#include <QApplication>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QPolygon>
 #include <QTableView>
+#include <QWidget>
 
 #include <array>
 #include <charconv>
@@ -51,28 +53,39 @@ void BM_EvalIntoTheValueTable(benchmark::State& state) {
 }
 BENCHMARK(BM_EvalIntoTheValueTable)->Unit(benchmark::kMicrosecond);
 
-// The OK click that leads from the reference phase to the results, as the
-// user makes it after the example loop with w a unit step and all four curves
-// pressed: the table set up, the input filled, the run into the table and
-// the chart drawn over.
-void BM_ResultsClick(benchmark::State& state) {
+// The window just before the OK click that leads from the reference phase
+// to the results, as the user reaches it after the example loop with w a
+// unit step and all four curves pressed.
+struct ReferencePhaseWindow {
   MenuBar1 bar;
   Q q{&bar};
-  q.Open();
-  q.LosBut_Action(*q.LosBut());
-  const char* fields[14] = {"", "", "1", "2", "", "", "", "", "4", "1", "1", "", "", "1"};
-  for (fw::Integer n = 0; n < 14; ++n) q.param(n)->SetText(fields[n]);
-  q.LosBut_Action(*q.LosBut());
-  q.LosBut_Action(*q.LosBut());
-  q.friFld()->SetText("Sprung");
-  q.LosBut_Action(*q.LosBut());
-  for (fw::Integer i = 1; i <= 4; ++i) q.BBtn(i)->SetValue(true);
-  for (auto _ : state) {
+  ReferencePhaseWindow() {
+    q.Open();
+    q.LosBut_Action(*q.LosBut());
+    const char* fields[14] = {"", "", "1", "2", "", "", "", "", "4", "1", "1", "", "", "1"};
+    for (fw::Integer n = 0; n < 14; ++n) q.param(n)->SetText(fields[n]);
+    q.LosBut_Action(*q.LosBut());
+    q.LosBut_Action(*q.LosBut());
+    q.friFld()->SetText("Sprung");
+    q.LosBut_Action(*q.LosBut());
+    for (fw::Integer i = 1; i <= 4; ++i) q.BBtn(i)->SetValue(true);
+  }
+  // The click: the table set up, the input filled, the run into the table and
+  // the chart drawn over.
+  void Click() {
     q.Phase = 4;
     q.LosBut_Action(*q.LosBut());
-    benchmark::DoNotOptimize(q.SigLst()->ListCount());
   }
-  if (q.Phase != 5 || q.SigLst()->ListCount() != 501) state.SkipWithError("the click did not reach the results");
+  bool ReachedTheResults() const { return q.Phase == 5 && q.SigLst()->ListCount() == 501; }
+};
+
+void BM_ResultsClick(benchmark::State& state) {
+  ReferencePhaseWindow w;
+  for (auto _ : state) {
+    w.Click();
+    benchmark::DoNotOptimize(w.q.SigLst()->ListCount());
+  }
+  if (!w.ReachedTheResults()) state.SkipWithError("the click did not reach the results");
 }
 BENCHMARK(BM_ResultsClick)->Unit(benchmark::kMicrosecond);
 
@@ -156,6 +169,56 @@ void BM_ResultsClickFloor(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ResultsClickFloor)->Unit(benchmark::kMicrosecond);
+
+// What the user waits for: the click together with the events it leaves
+// behind, the layout of the table and the repaint of the window.
+void BM_ResultsClickWithItsRepaint(benchmark::State& state) {
+  ReferencePhaseWindow w;
+  QApplication::processEvents();
+  for (auto _ : state) {
+    w.Click();
+    QApplication::processEvents();
+  }
+  if (!w.ReachedTheResults()) state.SkipWithError("the click did not reach the results");
+}
+BENCHMARK(BM_ResultsClickWithItsRepaint)->Unit(benchmark::kMicrosecond);
+
+// Beside it, the repaint of a bare window of the same size that shows the
+// same table (501 rows of the run's texts in a QTableView at the table's
+// place) and the chart (a 500 x 400 image at the chart's place).
+class ImageView : public QWidget {
+ public:
+  QImage image;
+  using QWidget::QWidget;
+
+ protected:
+  void paintEvent(QPaintEvent* /*event*/) override { QPainter(this).drawImage(0, 0, image); }
+};
+
+void BM_BareWindowRepaint(benchmark::State& state) {
+  ReferencePhaseWindow w;
+  w.Click();
+  QWidget window;
+  window.resize(1200, 700);
+  PlainCells cells;
+  std::vector<std::array<std::string, 5>> rows(501);
+  for (int t = 0; t <= 500; ++t)
+    for (int c = 0; c < 5; ++c) rows[static_cast<std::size_t>(t)][static_cast<std::size_t>(c)] = w.q.SigLst()->Cell(t, c);
+  cells.Reset(std::move(rows));
+  QTableView table(&window);
+  table.setModel(&cells);
+  table.setGeometry(10, 340, 400, 355);
+  ImageView chart(&window);
+  chart.image = w.q.diagram()->Surface();
+  chart.setGeometry(691, 44, 500, 400);
+  window.show();
+  QApplication::processEvents();
+  for (auto _ : state) {
+    window.update();
+    QApplication::processEvents();
+  }
+}
+BENCHMARK(BM_BareWindowRepaint)->Unit(benchmark::kMicrosecond);
 
 // The chart redraw with all four curves pressed: 500 shown steps (no rings)
 // and 50 shown steps (a ring at every step). Goal: at 500 shown steps at most
