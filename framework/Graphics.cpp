@@ -2,10 +2,10 @@
 
 #include <QFontMetricsF>
 #include <QImage>
-#include <QPainter>
-#include <QWidget>
 #include <QLine>
+#include <QPainter>
 #include <QPolygonF>
+#include <QWidget>
 
 #include <algorithm>
 #include <cstdlib>
@@ -84,9 +84,8 @@ void Graphics::DrawLine(Integer x1, Integer y1, Integer x2, Integer y2) {
     return;
   }
   p.drawLine(a, b);
-  // Both end points belong to the line, also for a line of zero length. The
-  // rasterizer draws them itself for a line that lies on the canvas, not
-  // always for one that the canvas cuts.
+  // Both end points belong to the line. The rasterizer draws them itself for
+  // a line that lies on the canvas, not always for one that the canvas cuts.
   const QRect canvas(0, 0, canvas_->Width(), canvas_->Height());
   if (!canvas.contains(a) || !canvas.contains(b)) {
     p.drawPoint(a);
