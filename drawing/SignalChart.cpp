@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 #include "Q.h"
 
@@ -116,12 +117,17 @@ void Q::Drw() {
 
   // Steps beyond what s holds are not drawn.
   const std::int64_t steps = std::min<std::int64_t>(T, s.StepBound());
-  auto X = [p](std::int64_t t) { return fw::ToInteger(fw::Round(static_cast<fw::Double>(p) * static_cast<fw::Double>(t))); };
+  // The columns of the steps, the same for every curve.
+  std::vector<Integer> X;
+  for (std::int64_t t = 0; t <= steps; ++t) {
+    X.push_back(fw::ToInteger(fw::Round(static_cast<fw::Double>(p) * static_cast<fw::Double>(t))));
+  }
   auto Y = [this, a](std::int64_t i, std::int64_t t) {
     const fw::Single av = a * s.Get(static_cast<Integer>(i), static_cast<Integer>(t));
     return fw::ToInteger(fw::Round(static_cast<fw::Double>(yZero) - av));
   };
 
+  std::vector<Integer> points;
   std::int64_t k = 0;
   for (std::int64_t i = 1; i <= nSg; ++i) {
     fw::BevelButton* toggle = BBtn(static_cast<Integer>(i));
@@ -132,16 +138,25 @@ void Q::Drw() {
     g.SetTextSize(24);
     g.DrawString(toggle->Caption(), fw::FitInteger(std::int64_t{W} - 30), fw::FitInteger(std::int64_t{H} + 18 - 28 * k));
 
-    for (std::int64_t j = 1; j <= steps; ++j) {
-      const Integer x1 = X(j - 1), y1 = Y(i, j - 1);
-      g.DrawLine(x1, y1, X(j), Y(i, j));
-      if (r > 1) {
-        const Integer left = fw::FitInteger(std::int64_t{x1} - r), top = fw::FitInteger(std::int64_t{y1} - r);
-        g.SetForeColor(fw::RGB(255, 255, 255));
-        g.FillOval(left, top, side, side);
-        g.SetForeColor(colour);
-        g.DrawOval(left, top, side, side);
-      }
+    // The curve's points, steps 0 to T, as x, y pairs.
+    points.clear();
+    for (std::int64_t j = 0; j <= steps && steps >= 1; ++j) {
+      points.push_back(X[static_cast<std::size_t>(j)]);
+      points.push_back(Y(i, j));
+    }
+    if (r <= 1) {
+      // No rings: the segments, all of one colour, in one run.
+      g.DrawPolyline(points);
+      continue;
+    }
+    for (std::size_t j = 2; j < points.size(); j += 2) {
+      const Integer x1 = points[j - 2], y1 = points[j - 1];
+      g.DrawLine(x1, y1, points[j], points[j + 1]);
+      const Integer left = fw::FitInteger(std::int64_t{x1} - r), top = fw::FitInteger(std::int64_t{y1} - r);
+      g.SetForeColor(fw::RGB(255, 255, 255));
+      g.FillOval(left, top, side, side);
+      g.SetForeColor(colour);
+      g.DrawOval(left, top, side, side);
     }
   }
 }

@@ -2,11 +2,13 @@
 
 #include <QFontMetricsF>
 #include <QImage>
+#include <QLine>
 #include <QPainter>
-#include <QWidget>
 #include <QPolygonF>
+#include <QWidget>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "Canvas.h"
 #include "detail/Internal.h"
@@ -74,15 +76,59 @@ void Graphics::DrawLine(Integer x1, Integer y1, Integer x2, Integer y2) {
     p.drawPoint(QPointF(b) + o);
     return;
   }
-  if (a != b) p.drawLine(a, b);
-  // Both end points belong to the line, also for a line of zero length. The
-  // rasterizer draws them itself for a line that lies on the canvas, not
-  // always for one that the canvas cuts.
+  if (a.x() == b.x() || a.y() == b.y()) {
+    // An upright or level line is the rectangle of its pixels, both ends included.
+    p.fillRect(QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                     QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y()))),
+               detail::ToQColor(foreColor_));
+    return;
+  }
+  p.drawLine(a, b);
+  // Both end points belong to the line. The rasterizer draws them itself for
+  // a line that lies on the canvas, not always for one that the canvas cuts.
   const QRect canvas(0, 0, canvas_->Width(), canvas_->Height());
-  if (a == b || !canvas.contains(a) || !canvas.contains(b)) {
+  if (!canvas.contains(a) || !canvas.contains(b)) {
     p.drawPoint(a);
     p.drawPoint(b);
   }
+}
+
+void Graphics::DrawPolyline(const std::vector<Integer>& xy) {
+  const std::size_t n = xy.size() / 2;
+  if (n == 0) return;
+  if (n == 1 || Scaled()) {
+    for (std::size_t i = n == 1 ? 0 : 1; i < n; ++i) {
+      const std::size_t from = i == 0 ? 0 : 2 * i - 2;
+      DrawLine(xy[from], xy[from + 1], xy[2 * i], xy[2 * i + 1]);
+    }
+    return;
+  }
+  // In one call each: the segments as separate lines, each rasterized as
+  // DrawLine's single line is (a polyline would join them differently), and
+  // as points the pixels that need no line: a segment to a neighbouring
+  // pixel is its two ends, and the ends that DrawLine adds to a line that the
+  // canvas cuts.
+  const int w = canvas_->Width(), h = canvas_->Height();
+  const auto onCanvas = [w, h](QPoint v) { return v.x() >= 0 && v.x() < w && v.y() >= 0 && v.y() < h; };
+  std::vector<QLine> lines;
+  std::vector<QPoint> dots;
+  const auto dot = [&dots](QPoint v) {
+    if (dots.empty() || dots.back() != v) dots.push_back(v);
+  };
+  QPoint a(C(xy[0]), C(xy[1]));
+  for (std::size_t i = 1; i < n; ++i) {
+    const QPoint b(C(xy[2 * i]), C(xy[2 * i + 1]));
+    const bool neighbours = std::abs(b.x() - a.x()) <= 1 && std::abs(b.y() - a.y()) <= 1;
+    if (!neighbours) lines.emplace_back(a, b);
+    if (neighbours || !onCanvas(a) || !onCanvas(b)) {
+      dot(a);
+      dot(b);
+    }
+    a = b;
+  }
+  QPainter& p = Painter();
+  if (!lines.empty()) p.drawLines(lines.data(), static_cast<int>(lines.size()));
+  if (!dots.empty()) p.drawPoints(dots.data(), static_cast<int>(dots.size()));
 }
 
 void Graphics::DrawRect(Integer left, Integer top, Integer width, Integer height) {

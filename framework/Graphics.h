@@ -41,6 +41,10 @@ class Graphics {
   Double StringWidth(const String& text) const;
 
   void DrawLine(Integer x1, Integer y1, Integer x2, Integer y2);
+  // Lines from point to point: xy holds x, y pairs from element 0 (a last x
+  // without its y is left out). The same pixels as DrawLine between each
+  // point and the next, at less cost for a long run of them.
+  void DrawPolyline(const std::vector<Integer>& xy);
   // Rectangles and ovals take left, top, width, height; the outline lies
   // inside that area.
   void DrawRect(Integer left, Integer top, Integer width, Integer height);

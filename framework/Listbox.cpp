@@ -51,12 +51,17 @@ class ListboxModel : public QAbstractTableModel {
     }
     endResetModel();
   }
-  void Append(std::vector<String> cells) {
-    if (static_cast<int>(cells.size()) > columns_) cells.resize(static_cast<std::size_t>(columns_));
-    if (rows_.size() >= static_cast<std::size_t>(std::numeric_limits<int>::max() - 1)) return;
+  // Appends the rows (as many as the model can count), each cut to the columns.
+  void Append(std::vector<std::vector<String>> rows) {
+    constexpr auto kMaxRows = static_cast<std::size_t>(std::numeric_limits<int>::max() - 1);
+    if (rows.size() > kMaxRows - rows_.size()) rows.resize(kMaxRows - rows_.size());
+    if (rows.empty()) return;
+    for (auto& cells : rows) {
+      if (static_cast<int>(cells.size()) > columns_) cells.resize(static_cast<std::size_t>(columns_));
+    }
     const int at = static_cast<int>(rows_.size());
-    beginInsertRows(QModelIndex(), at, at);
-    rows_.push_back(std::move(cells));
+    beginInsertRows(QModelIndex(), at, at + static_cast<int>(rows.size()) - 1);
+    rows_.insert(rows_.end(), std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
     endInsertRows();
   }
   Integer Count() const { return static_cast<Integer>(rows_.size()); }
@@ -278,8 +283,9 @@ void Listbox::SetGridLinesHorizontal(Integer style) {
   UpdateLook();
 }
 
-void Listbox::AddRow(const String& first) { model_->Append({first}); }
-void Listbox::AddRow(const std::vector<String>& cells) { model_->Append(cells); }
+void Listbox::AddRow(const String& first) { model_->Append({{first}}); }
+void Listbox::AddRow(const std::vector<String>& cells) { model_->Append({cells}); }
+void Listbox::AddRows(std::vector<std::vector<String>> rows) { model_->Append(std::move(rows)); }
 Integer Listbox::ListCount() const { return model_->Count(); }
 String Listbox::Cell(Integer row, Integer column) const { return model_->Cell(row, column); }
 void Listbox::SetCell(Integer row, Integer column, const String& text) { model_->SetCell(row, column, text); }

@@ -38,6 +38,9 @@ class Listbox : public Control {
   // of rows before it.
   void AddRow(const String& first);
   void AddRow(const std::vector<String>& cells);
+  // Appends the rows in one go: as AddRow of each in turn, with one update of
+  // the view for all of them.
+  void AddRows(std::vector<std::vector<String>> rows);
   Integer ListCount() const;
   // A cell outside the rows or columns reads as empty; writing it does nothing.
   String Cell(Integer row, Integer column) const;

@@ -242,16 +242,6 @@ Double Max(Double a, Double b) { return a >= b ? a : b; }
 Double Sin(Double radians) { return std::sin(radians); }
 Double Cos(Double radians) { return std::cos(radians); }
 
-Integer RuntimeCvtReal64ToSInt32(Double value) {
-  if (std::isnan(value)) return 0;
-  constexpr Double lowest = std::numeric_limits<Integer>::min();
-  constexpr Double highest = std::numeric_limits<Integer>::max();
-  const Double whole = std::trunc(value);
-  if (whole <= lowest) return std::numeric_limits<Integer>::min();
-  if (whole >= highest) return std::numeric_limits<Integer>::max();
-  return static_cast<Integer>(whole);
-}
-
 Integer FitInteger(std::int64_t value) {
   return static_cast<Integer>(std::clamp<std::int64_t>(value, std::numeric_limits<Integer>::min(),
                                                        std::numeric_limits<Integer>::max()));

@@ -2,7 +2,9 @@
 // Plain C++ with no Qt, so that the loop model can use them on its own.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -94,7 +96,16 @@ Double Cos(Double radians);
 // defined for every input: the fraction is cut off (towards zero, so 18.5 -> 18
 // and -7.5 -> -7), values beyond the Integer range saturate at its ends and
 // NaN becomes 0.
-Integer RuntimeCvtReal64ToSInt32(Double value);
+// (Inline: the chart converts every point of its curves.)
+inline Integer RuntimeCvtReal64ToSInt32(Double value) {
+  if (std::isnan(value)) return 0;
+  constexpr Double lowest = std::numeric_limits<Integer>::min();
+  constexpr Double highest = std::numeric_limits<Integer>::max();
+  const Double whole = std::trunc(value);
+  if (whole <= lowest) return std::numeric_limits<Integer>::min();
+  if (whole >= highest) return std::numeric_limits<Integer>::max();
+  return static_cast<Integer>(whole);
+}
 Integer RuntimeCvtReal32ToSInt32(Single value);
 inline Integer ToInteger(Double value) { return RuntimeCvtReal64ToSInt32(value); }
 

@@ -3,9 +3,13 @@
 #include "Block.h"
 
 #include <algorithm>
+#include <array>
 #include <cfloat>
+#include <charconv>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 // The run reproduces the loop's figures to the last bit, so every operation
 // below must round exactly once, at the width it is written in: no excess
@@ -136,10 +140,22 @@ void Simulate(SignalMatrix& s, const LoopRun& run, RowSink& sink) { Run(s, run, 
 
 void Simulate(SignalMatrix& s, const LoopRun& run) { Run(s, run, nullptr); }
 
+// The text of " " + Format(value, "-###.00"), written straight by to_chars:
+// two decimals of the exact value, a minus sign unless it rounds to zero.
 String ValueCell(Single value) {
-  String cell = " ";
-  cell += fw::Format(static_cast<Double>(value), "-###.00");
-  return cell;
+  if (std::isnan(value)) return " NaN";
+  if (std::isinf(value)) return value < 0 ? " -∞" : " ∞";
+  // " -" and the digits: the largest Single has 39 of them before the point.
+  std::array<char, 48> buffer;
+  char* const digits = buffer.data() + 2;
+  const auto [end, ec] = std::to_chars(digits, buffer.data() + buffer.size(), std::fabs(static_cast<Double>(value)),
+                                       std::chars_format::fixed, 2);
+  if (ec != std::errc()) return " " + fw::Format(static_cast<Double>(value), "-###.00");
+  const bool roundsToZero = std::string_view(digits, static_cast<std::size_t>(end - digits)) == "0.00";
+  char* begin = digits;
+  if (value < 0 && !roundsToZero) *--begin = '-';
+  *--begin = ' ';
+  return String(begin, end);
 }
 
 }  // namespace model

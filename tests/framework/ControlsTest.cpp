@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTableView>
 #include <QTest>
@@ -245,6 +246,30 @@ TEST(ListboxTest, RowsCellsAndTheirBounds) {
   list.DeleteAllRows();
   EXPECT_EQ(list.ListCount(), 0);
   EXPECT_EQ(list.Cell(0, 0), "");
+}
+
+// Rows handed over together land as AddRow of each would put them, in one
+// insertion that the view sees once.
+TEST(ListboxTest, RowsAddedTogetherComeInOneInsertion) {
+  fw::Listbox list;
+  list.SetColumnCount(3);
+  list.AddRow("first");
+  auto* model = static_cast<QTableView*>(list.Widget())->model();
+  QSignalSpy inserted(model, &QAbstractItemModel::rowsInserted);
+  QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+  list.AddRows({{"1", " 2.00", " 3.00", "beyond"}, {}, {"3"}});
+  ASSERT_EQ(inserted.size(), 1);
+  EXPECT_EQ(inserted[0][1].toInt(), 1);
+  EXPECT_EQ(inserted[0][2].toInt(), 3);
+  EXPECT_EQ(changed.size(), 0);
+  EXPECT_EQ(list.ListCount(), 4);
+  EXPECT_EQ(list.Cell(1, 2), " 3.00");
+  EXPECT_EQ(list.Cell(1, 3), "");  // past the columns
+  EXPECT_EQ(list.Cell(2, 0), "");
+  EXPECT_EQ(list.Cell(3, 0), "3");
+  list.AddRows({});
+  EXPECT_EQ(inserted.size(), 1);
+  EXPECT_EQ(list.ListCount(), 4);
 }
 
 TEST(ListboxTest, FiveHundredOneRowsOfFiveCellsAreCheapAndShown) {

@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
+#include <QPen>
 
+#include <random>
 #include <vector>
 
 #include "Canvas.h"
@@ -82,6 +85,69 @@ TEST_F(GraphicsTest, LinesAreOnePixelAliasedWithBothEnds) {
       const int a = qAlpha(s.pixel(x, y));
       EXPECT_TRUE(a == 0 || a == 255) << x << "," << y;
     }
+}
+
+// A line drawn by one bare painter, both ends included (a line that the
+// canvas cuts gets its ends as points): the pixels the lines are held to.
+void ReferenceLine(QImage& image, QPoint a, QPoint b) {
+  QPainter p(&image);
+  p.setClipRect(image.rect());
+  QPen pen(Qt::black);
+  pen.setWidth(1);
+  pen.setCapStyle(Qt::SquareCap);
+  p.setPen(pen);
+  if (a != b) p.drawLine(a, b);
+  if (a == b || !image.rect().contains(a) || !image.rect().contains(b)) {
+    p.drawPoint(a);
+    p.drawPoint(b);
+  }
+}
+
+// Lines are drawn the fast way where that gives the same pixels (level and
+// upright ones as rectangles, a run of them as one polyline); one by one on
+// a bare painter they must come out the same: level, upright, steep, flat
+// and zero-length segments, on the canvas and across its edges.
+TEST(GraphicsLines, FastLinesAndPolylinesGiveTheBarePainterPixels) {
+  std::mt19937 random(7);
+  const auto coordinate = [&](bool across, int side) {
+    return static_cast<fw::Integer>(across ? static_cast<int>(random() % (side + 40)) - 20 : random() % side);
+  };
+  for (int round = 0; round < 300; ++round) {
+    const bool across = round % 3 == 0;
+    std::vector<fw::Integer> xy;
+    for (int n = 1 + static_cast<int>(random() % 10); n > 0; --n) {
+      fw::Integer x = coordinate(across, 60), y = coordinate(across, 45);
+      // Often a neighbour of the point before, as on a slowly changing curve.
+      if (!xy.empty() && random() % 2 == 0) {
+        x = xy[xy.size() - 2] + static_cast<fw::Integer>(random() % 3) - 1;
+        y = xy.back() + static_cast<fw::Integer>(random() % 3) - 1;
+      }
+      // Often the same column or row as the point before, sometimes the same point.
+      if (!xy.empty() && random() % 3 == 0) x = xy[xy.size() - 2];
+      if (!xy.empty() && random() % 3 == 0) y = xy.back();
+      xy.push_back(x);
+      xy.push_back(y);
+    }
+    QImage expected(60, 45, QImage::Format_ARGB32_Premultiplied);
+    expected.fill(Qt::transparent);
+    Canvas polyline, lines;
+    for (Canvas* c : {&polyline, &lines}) {
+      c->SetWidth(60);
+      c->SetHeight(45);
+    }
+    polyline.Graphics().DrawPolyline(xy);
+    const std::size_t points = xy.size() / 2;
+    for (std::size_t i = points == 1 ? 0 : 1; i < points; ++i) {
+      const std::size_t from = i == 0 ? 0 : 2 * i - 2;
+      lines.Graphics().DrawLine(xy[from], xy[from + 1], xy[2 * i], xy[2 * i + 1]);
+      ReferenceLine(expected, QPoint(xy[from], xy[from + 1]), QPoint(xy[2 * i], xy[2 * i + 1]));
+    }
+    for (int y = 0; y < 45; ++y)
+      for (int x = 0; x < 60; ++x) {
+        ASSERT_EQ(polyline.Surface().pixel(x, y), expected.pixel(x, y)) << "polyline, round " << round << " at " << x << "," << y;
+        ASSERT_EQ(lines.Surface().pixel(x, y), expected.pixel(x, y)) << "lines, round " << round << " at " << x << "," << y;
+      }
+  }
 }
 
 TEST_F(GraphicsTest, OvalsStayInsideTheirArea) {

@@ -1,5 +1,9 @@
 // The equation blocks and the other control arrays at run time, the blocks'
 // and the name labels' painting, and the window's side of the loop model.
+#include <QAbstractItemModel>
+#include <QSignalSpy>
+#include <QTableView>
+
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -247,7 +251,13 @@ TEST_F(OpenWindow, EvalFillsTheValueTable) {
   q().input(4, ok);
   ASSERT_TRUE(ok);
   q().SigLst()->SetColumnCount(5);
+  // The run's rows reach the view in one insertion, their cells with them.
+  auto* model = static_cast<QTableView*>(q().SigLst()->Widget())->model();
+  QSignalSpy inserted(model, &QAbstractItemModel::rowsInserted);
+  QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
   q().Eval();
+  EXPECT_EQ(inserted.size(), 1);
+  EXPECT_EQ(changed.size(), 0);
   fw::Listbox& table = *q().SigLst();
   ASSERT_EQ(table.ListCount(), 501);
   EXPECT_EQ(table.Cell(0, 0), "0");

@@ -1,7 +1,9 @@
 // The loop simulation, bit for bit, and its value table.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <iomanip>
 #include <limits>
 #include <ostream>
@@ -9,6 +11,7 @@
 #include <vector>
 
 #include "Simulation.h"
+#include "Values.h"
 
 namespace model {
 namespace {
@@ -326,6 +329,27 @@ TEST(ValueCell, BlankAndTwoDecimals) {
   EXPECT_EQ(ValueCell(kInf), " ∞");
   EXPECT_EQ(ValueCell(-kInf), " -∞");
   EXPECT_EQ(ValueCell(kNaN), " NaN");
+}
+
+// The cell is written without Format for speed; its text must be Format's to
+// the last character: across every exponent and both signs, close around the
+// halves of a cent where the rounding turns, and at the special values.
+TEST(ValueCell, WritesExactlyWhatFormatWrites) {
+  const auto expectFormat = [](Single v) {
+    ASSERT_EQ(ValueCell(v), " " + fw::Format(static_cast<fw::Double>(v), "-###.00"))
+        << std::setprecision(9) << v << " (bits " << std::hex << std::bit_cast<std::uint32_t>(v) << ")";
+  };
+  for (std::uint64_t bits = 0; bits <= 0xFFFFFFFFu; bits += 8191) expectFormat(std::bit_cast<Single>(static_cast<std::uint32_t>(bits)));
+  for (int cents = -100000; cents <= 100000; ++cents) {
+    Single v = static_cast<Single>((cents + 0.5) / 100.0);
+    for (int k = 0; k < 2; ++k) v = std::nextafter(v, -kInf);
+    for (int k = 0; k < 5; ++k, v = std::nextafter(v, kInf)) expectFormat(v);
+  }
+  constexpr auto lim = std::numeric_limits<Single>{};
+  for (const Single v : {0.0f, -0.0f, kInf, -kInf, kNaN, -kNaN, lim.denorm_min(), -lim.denorm_min(), lim.min(),
+                         -lim.min(), lim.max(), -lim.max(), lim.lowest(), 0.005f, -0.005f, 0.125f, -0.125f, 2.675f,
+                         -0.004999f, 1e-30f, -1e-30f, 16777216.0f, -1.2036e8f, 3e38f})
+    expectFormat(v);
 }
 
 // ---- Inputs outside the loop model ---------------------------------------------
