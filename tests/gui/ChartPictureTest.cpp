@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "../framework/Fixture.h"
+#include "AltKey.h"
 #include "System.h"
 #include "WindowFixture.h"
 
@@ -262,7 +263,8 @@ TEST_F(ChartPictures, HandDrawnCurveShowsUntilTheCurveIsRead) {
   for (int i = 0; i < 3; ++i) Click(q().friLab());
   ASSERT_EQ(q().friFld()->Text(), "Hand");
   QWidget* canvas = chart().Widget();
-  QTest::keyPress(canvas, Qt::Key_Alt);
+  fwtest::KeyboardTo(q().Widget());
+  fwtest::Alt(true);
   // Time slider to 100 at the first move: 50 steps, drawn over the chart
   // without a new grid.
   want.ZeroLine(200);
@@ -274,7 +276,7 @@ TEST_F(ChartPictures, HandDrawnCurveShowsUntilTheCurveIsRead) {
     lastX = 10 * n;
     lastY = row;
   }
-  QTest::keyRelease(canvas, Qt::Key_Alt);
+  fwtest::Alt(false);
   ASSERT_EQ(q().ix.size(), 51u);
   EXPECT_TRUE(Shows(chart(), want)) << "the drawn curve";
 

@@ -23,7 +23,7 @@ using reference::Shown;
 
 struct DoubleRatioWindow : ::testing::Test {
   void SetUp() override {
-    ASSERT_EQ(QGuiApplication::screens().size(), 2) << "the two-screen platform configuration is missing";
+    ASSERT_EQ(QGuiApplication::screens().size(), 3) << "the platform's screen configuration is missing";
     window = std::make_unique<Q>(&bar);
     window->Open();
     window->Widget()->move(1500, 50);
