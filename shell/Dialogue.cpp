@@ -21,7 +21,6 @@ using fw::Integer;
 using fw::String;
 
 constexpr Integer kFirstStep = 500;  // the run's last step unless w is drawn by hand
-constexpr Integer kHandPoints = 51;  // a complete hand-drawn curve: steps 0 to 50
 constexpr Integer kStepColumn = 40;  // width of the value table's step column
 constexpr Integer kToggleGap = 15;   // from the step column to the first toggle
 constexpr Integer kTogglePitch = 86;
@@ -235,8 +234,7 @@ void Q::CloseBlocks() {
 bool Q::HandScaleRefused() {
   const fw::TextField* shapeField = friFld();
   if (shapeField == nullptr || shapeField->Text() != model::kShapeHand) return false;
-  const auto points = static_cast<std::size_t>(kHandPoints);
-  if (ix.size() != points || iy.size() < points) return false;
+  if (!model::CurveComplete(model::HandCurve{ix, iy})) return false;
   const fw::TextField* scaleField = yFld();
   const fw::Double scale = fw::Val(scaleField != nullptr ? scaleField->Text() : String());
   if (scale != 0.0 && std::isfinite(scale)) return false;
