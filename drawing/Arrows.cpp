@@ -13,9 +13,9 @@ void Q::Pfeil(const std::vector<Integer>& points, const fw::String& letter) {
   fw::Graphics& g = canvas->Graphics();
 
   auto at = [&points](std::size_t k) -> std::int64_t { return k < points.size() ? points[k] : 0; };
-  const Integer x0 = fw::FitInteger(at(0) - dx), y0 = fw::FitInteger(at(1) - dy);
-  const Integer x1 = fw::FitInteger(at(2) - dx), y1 = fw::FitInteger(at(3) - dy);
-  const Integer tx = fw::FitInteger(at(4) - dx), ty = fw::FitInteger(at(5) - dy);
+  const Integer x0 = PanelX(at(0)), y0 = PanelY(at(1));
+  const Integer x1 = PanelX(at(2)), y1 = PanelY(at(3));
+  const Integer tx = PanelX(at(4)), ty = PanelY(at(5));
 
   const fw::Double x = tx, y = ty;
   bool head = true;

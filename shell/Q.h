@@ -6,6 +6,7 @@
 // the hand drawing.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -167,6 +168,9 @@ class Q : public fw::Window {
  private:
   // The block diagram redraw: arrows, then both summing junctions.
   void RedrawBlockDiagram();
+  // A diagram coordinate shifted onto the panel: x - dx, y - dy.
+  Integer PanelX(std::int64_t x) const;
+  Integer PanelY(std::int64_t y) const;
 
   // ---- drawing/Arrows.cpp: arrows and summing junctions ----
  public:
