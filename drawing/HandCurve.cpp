@@ -34,8 +34,5 @@ void Q::diagram_MouseMove(fw::Canvas& me, Integer X, Integer Y) {
   const Integer ringLeft = fw::FitInteger(std::int64_t{xb} - 2), ringTop = fw::FitInteger(std::int64_t{yb} - 2);
   fw::Graphics& g = me.Graphics();
   g.DrawLine(xa, ya, xb, yb);
-  g.SetForeColor(fw::RGB(255, 255, 255));
-  g.FillOval(ringLeft, ringTop, 5, 5);
-  g.SetForeColor(fw::RGB(0, 0, 0));
-  g.DrawOval(ringLeft, ringTop, 5, 5);
+  DrawRing(g, ringLeft, ringTop, 5, fw::RGB(255, 255, 255), fw::RGB(0, 0, 0));
 }

@@ -137,10 +137,7 @@ void Q::Drw() {
       g.DrawLine(x1, y1, X(j), Y(i, j));
       if (r > 1) {
         const Integer left = fw::FitInteger(std::int64_t{x1} - r), top = fw::FitInteger(std::int64_t{y1} - r);
-        g.SetForeColor(fw::RGB(255, 255, 255));
-        g.FillOval(left, top, side, side);
-        g.SetForeColor(colour);
-        g.DrawOval(left, top, side, side);
+        DrawRing(g, left, top, side, fw::RGB(255, 255, 255), colour);
       }
     }
   }

@@ -206,3 +206,8 @@ class Q : public fw::Window {
  public:
   void diagram_MouseMove(fw::Canvas& me, Integer X, Integer Y);
 };
+
+// drawing/Arrows.cpp: a ring, the oval in the side x side box at (left, top)
+// filled with `fill` and then outlined in `outline`, which stays the surface's
+// colour.
+void DrawRing(fw::Graphics& g, fw::Integer left, fw::Integer top, fw::Integer side, fw::Color fill, fw::Color outline);
