@@ -13,9 +13,6 @@ using fw::Integer;
 // so the grid never needs more lines than that.
 constexpr std::int64_t kSurfaceSide = 8192;
 
-fw::String TextOf(const fw::Label* label) { return label != nullptr ? label->Text() : fw::String(); }
-fw::String TextOf(const fw::TextField* field) { return field != nullptr ? field->Text() : fw::String(); }
-
 // The horizontal grid: line i on row yZero + i * a / 2 for i from
 // Floor(-2 yZero / a) to Ceil(2 (H - yZero) / a). Only the lines that can
 // fall on the canvas are drawn; where they lie closer than a pixel apart

@@ -87,10 +87,8 @@ void Q::ParameterPhaseStep() {
   plant->par.resize(model::kParameterCount, 0.0f);
   for (Integer n = 0; n < model::kParameterCount; ++n) {
     const auto i = static_cast<std::size_t>(n);
-    const fw::TextField* controllerField = param(n);
-    const fw::TextField* plantField = param(n + model::kParameterCount);
-    controller->par[i] = fw::ToSingle(fw::Val(controllerField != nullptr ? controllerField->Text() : String()));
-    plant->par[i] = fw::ToSingle(fw::Val(plantField != nullptr ? plantField->Text() : String()));
+    controller->par[i] = fw::ToSingle(fw::Val(TextOf(param(n))));
+    plant->par[i] = fw::ToSingle(fw::Val(TextOf(param(n + model::kParameterCount))));
   }
 
   // A number typed with a decimal comma would be read up to the comma only
@@ -209,8 +207,7 @@ void Q::Prompt(std::string_view text) {
 
 bool Q::HasDecimalComma() {
   for (Integer n = 0; n < 2 * model::kParameterCount; ++n) {
-    const fw::TextField* field = param(n);
-    if (field != nullptr && field->Text().find(',') != String::npos) return true;
+    if (TextOf(param(n)).find(',') != String::npos) return true;
   }
   return false;
 }
@@ -232,11 +229,8 @@ void Q::CloseBlocks() {
 // undefined, so the input is refused before it is read. An incomplete curve
 // is left to input, which refuses it with a beep.
 bool Q::HandScaleRefused() {
-  const fw::TextField* shapeField = friFld();
-  if (shapeField == nullptr || shapeField->Text() != model::kShapeHand) return false;
-  if (!model::CurveComplete(model::HandCurve{ix, iy})) return false;
-  const fw::TextField* scaleField = yFld();
-  const fw::Double scale = fw::Val(scaleField != nullptr ? scaleField->Text() : String());
+  if (TextOf(friFld()) != model::kShapeHand || !model::CurveComplete(model::HandCurve{ix, iy})) return false;
+  const fw::Double scale = fw::Val(TextOf(yFld()));
   if (scale != 0.0 && std::isfinite(scale)) return false;
   Prompt(prompts::kZeroScale);
   return true;

@@ -207,6 +207,13 @@ class Q : public fw::Window {
   void diagram_MouseMove(fw::Canvas& me, Integer X, Integer Y);
 };
 
+// The text of a label or text field reached through an accessor; the empty
+// text for a control that does not exist.
+template <class TextShowing>
+fw::String TextOf(const TextShowing* control) {
+  return control != nullptr ? control->Text() : fw::String();
+}
+
 // drawing/Arrows.cpp: a ring, the oval in the side x side box at (left, top)
 // filled with `fill` and then outlined in `outline`, which stays the surface's
 // colour.
