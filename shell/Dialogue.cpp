@@ -123,14 +123,8 @@ void Q::ParameterPhaseStep() {
 }
 
 void Q::DisturbancePhaseStep() {
-  if (HandScaleRefused()) return;
-  bool ok = false;
-  input(model::kZ, ok);
-  if (!ok) {
-    // The curve drawn so far stays, to be completed.
-    Prompt(prompts::kIncompleteCurve);
-    return;
-  }
+  // A refused curve stays, to be completed.
+  if (!InputAccepted(model::kZ)) return;
   // Into the reference phase.
   Prompt(prompts::kReference);
   if (fw::Label* shapeLabel = friLab()) shapeLabel->SetText("w");
@@ -163,14 +157,9 @@ void Q::ReferencePhaseStep() {
     toggle->SetCaption(fw::NthField("x,y,z,w", ",", i));
   }
 
-  if (HandScaleRefused()) return;
-  bool ok = false;
-  input(model::kW, ok);
-  if (!ok) {
-    // The table stays shown and empty; the next click sets it up again.
-    Prompt(prompts::kIncompleteCurve);
-    return;
-  }
+  // After a refusal the table stays shown and empty; the next click sets it
+  // up again.
+  if (!InputAccepted(model::kW)) return;
   ResultsStep();
 }
 
@@ -222,6 +211,17 @@ void Q::CloseBlocks() {
   // makes them again as Bx(1) and Bx(2).
   if (Blackbox* plant = Bx(2)) plant->Close();
   if (Blackbox* controller = Bx(1)) controller->Close();
+}
+
+// Fills input row sig from the chosen shape, as the disturbance and the
+// reference steps do; false, with the refusal shown, when the y scale or an
+// incomplete hand-drawn curve refuses it.
+bool Q::InputAccepted(Integer sig) {
+  if (HandScaleRefused()) return false;
+  bool ok = false;
+  input(sig, ok);
+  if (!ok) Prompt(prompts::kIncompleteCurve);
+  return ok;
 }
 
 // A complete hand-drawn curve is read divided by the y scale: a scale that
