@@ -13,9 +13,9 @@ void Q::Pfeil(const std::vector<Integer>& points, const fw::String& letter) {
   fw::Graphics& g = canvas->Graphics();
 
   auto at = [&points](std::size_t k) -> std::int64_t { return k < points.size() ? points[k] : 0; };
-  const Integer x0 = fw::FitInteger(at(0) - dx), y0 = fw::FitInteger(at(1) - dy);
-  const Integer x1 = fw::FitInteger(at(2) - dx), y1 = fw::FitInteger(at(3) - dy);
-  const Integer tx = fw::FitInteger(at(4) - dx), ty = fw::FitInteger(at(5) - dy);
+  const Integer x0 = PanelX(at(0)), y0 = PanelY(at(1));
+  const Integer x1 = PanelX(at(2)), y1 = PanelY(at(3));
+  const Integer tx = PanelX(at(4)), ty = PanelY(at(5));
 
   const fw::Double x = tx, y = ty;
   bool head = true;
@@ -51,10 +51,7 @@ void Q::SubSymb(Integer x, Integer y) {
   auto px = [x](std::int64_t d) { return fw::FitInteger(std::int64_t{x} + d); };
   auto py = [y](std::int64_t d) { return fw::FitInteger(std::int64_t{y} + d); };
 
-  g.SetForeColor(fw::RGB(230, 255, 255));
-  g.FillOval(x, y, 42, 42);
-  g.SetForeColor(fw::RGB(0, 0, 0));
-  g.DrawOval(x, y, 42, 42);
+  DrawRing(g, x, y, 42, fw::RGB(230, 255, 255), fw::RGB(0, 0, 0));
   g.DrawLine(px(7), py(35), px(35), py(7));
   g.DrawLine(px(7), py(7), px(35), py(35));
 
@@ -67,4 +64,11 @@ void Q::SubSymb(Integer x, Integer y) {
     quarter.push_back(py(fw::ToInteger(fw::Round(0.5 * 42 * (fw::Cos(theta) + 1)))));
   }
   g.FillPolygon(quarter);
+}
+
+void DrawRing(fw::Graphics& g, Integer left, Integer top, Integer side, fw::Color fill, fw::Color outline) {
+  g.SetForeColor(fill);
+  g.FillOval(left, top, side, side);
+  g.SetForeColor(outline);
+  g.DrawOval(left, top, side, side);
 }

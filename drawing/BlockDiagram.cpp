@@ -52,9 +52,13 @@ void Q::BuildSimpStr() {
 
 void Q::RedrawBlockDiagram() {
   DrawArrows();
-  SubSymb(fw::FitInteger(std::int64_t{30} - dx), fw::FitInteger(std::int64_t{119} - dy));
-  SubSymb(fw::FitInteger(std::int64_t{RecMax} - 21 - dx), fw::FitInteger(std::int64_t{239} - dy));
+  SubSymb(PanelX(30), PanelY(119));
+  SubSymb(PanelX(std::int64_t{RecMax} - 21), PanelY(239));
 }
+
+Q::Integer Q::PanelX(std::int64_t x) const { return fw::FitInteger(x - dx); }
+
+Q::Integer Q::PanelY(std::int64_t y) const { return fw::FitInteger(y - dy); }
 
 // Fits RecMax and the panel to the blocks' current widths, repaints the
 // panel and draws the cut bar, the six arrows and the signal letters.
@@ -90,7 +94,7 @@ void Q::DrawArrows() {
   if (cut) {
     paths[2] = fw::Str(R1) + "*140*" + rec + "*140*" + rec + "*225";
     g.SetForeColor(fw::RGB(255, 0, 0));
-    g.FillRect(fw::FitInteger(std::int64_t{RecMax} - 12 - dx), fw::FitInteger(std::int64_t{229} - dy), 24, 6);
+    g.FillRect(PanelX(std::int64_t{RecMax} - 12), PanelY(229), 24, 6);
     g.SetForeColor(fw::RGB(0, 0, 0));
   }
 
@@ -104,5 +108,5 @@ void Q::DrawArrows() {
   const Letter letters[] = {{"w", 65, 83},     {"e", 92, 130},     {"y", r - 26, 200},
                             {"z", r - 26, 320}, {"u", r - 42, 281}, {"x", 92, 281}};
   g.SetTextSize(18);
-  for (const Letter& l : letters) g.DrawString(l.text, fw::FitInteger(l.x - dx), fw::FitInteger(l.y - dy));
+  for (const Letter& l : letters) g.DrawString(l.text, PanelX(l.x), PanelY(l.y));
 }

@@ -14,9 +14,6 @@ using fw::Integer;
 // so the grid never needs more lines than that.
 constexpr std::int64_t kSurfaceSide = 8192;
 
-fw::String TextOf(const fw::Label* label) { return label != nullptr ? label->Text() : fw::String(); }
-fw::String TextOf(const fw::TextField* field) { return field != nullptr ? field->Text() : fw::String(); }
-
 // The horizontal grid: line i on row yZero + i * a / 2 for i from
 // Floor(-2 yZero / a) to Ceil(2 (H - yZero) / a). Only the lines that can
 // fall on the canvas are drawn; where they lie closer than a pixel apart
@@ -153,10 +150,7 @@ void Q::Drw() {
       const Integer x1 = points[j - 2], y1 = points[j - 1];
       g.DrawLine(x1, y1, points[j], points[j + 1]);
       const Integer left = fw::FitInteger(std::int64_t{x1} - r), top = fw::FitInteger(std::int64_t{y1} - r);
-      g.SetForeColor(fw::RGB(255, 255, 255));
-      g.FillOval(left, top, side, side);
-      g.SetForeColor(colour);
-      g.DrawOval(left, top, side, side);
+      DrawRing(g, left, top, side, fw::RGB(255, 255, 255), colour);
     }
   }
 }

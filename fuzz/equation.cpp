@@ -16,10 +16,6 @@ using model::Integer;
 constexpr Integer kCoefficient[] = {1, 8, 14, 21, 28, 36};  // by parameter index T2 .. K2
 constexpr Integer kDeadTime[] = {26, 34, 43};                // of the K0, K1, K2 terms
 
-model::Single Param(const std::vector<model::Single>& par, Integer p) {
-  return static_cast<std::size_t>(p) < par.size() ? par[static_cast<std::size_t>(p)] : 0.0f;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
@@ -52,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   for (Integer p = model::kT2; p <= model::kK2; ++p) {
     const Integer k = kCoefficient[p];
     parameterText[k] = true;
-    const model::Single value = Param(par, p);
+    const model::Single value = model::Param(par, p);
     const std::string text = fw::Str(value);
     const std::string expected = value == 0.0f || text == "1" ? "" : text;
     FUZZ_CHECK(block.chc[k] == expected, what + ", coefficient " + std::to_string(p));
@@ -60,8 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   for (Integer term = 0; term < 3; ++term) {
     const Integer k = kDeadTime[term];
     parameterText[k] = true;
-    const model::Single tau = Param(par, model::kTau);
-    const bool shown = tau != 0.0f && Param(par, model::kK0 + term) != 0.0f;
+    const model::Single tau = model::Param(par, model::kTau);
+    const bool shown = tau != 0.0f && model::Param(par, model::kK0 + term) != 0.0f;
     FUZZ_CHECK(block.chc[k] == (shown ? fw::Str(tau) : ""), what + ", dead time " + std::to_string(term));
   }
   for (Integer k = 1; k <= model::kTokenCount; ++k) {

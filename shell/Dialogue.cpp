@@ -9,8 +9,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
+#include "ParameterCheck.h"
 #include "Prompts.h"
 #include "Q.h"
 #include "TestSignals.h"
@@ -18,61 +18,30 @@
 namespace {
 
 using fw::Integer;
-using fw::Single;
 using fw::String;
 
-constexpr Integer kParameters = 7;   // T2, T1, T0, K0, K1, K2, tau per block
 constexpr Integer kFirstStep = 500;  // the run's last step unless w is drawn by hand
-constexpr Integer kHandPoints = 51;  // a complete hand-drawn curve: steps 0 to 50
 constexpr Integer kStepColumn = 40;  // width of the value table's step column
 constexpr Integer kToggleGap = 15;   // from the step column to the first toggle
 constexpr Integer kTogglePitch = 86;
 constexpr Integer kToggleRise = 24;  // the toggles' row above the table
 
-Single At(const std::vector<Single>& par, Integer n) { return par[static_cast<std::size_t>(n)]; }
-
-bool AllZero(const std::vector<Single>& par, Integer a, Integer b, Integer c) {
-  return At(par, a) == 0.0f && At(par, b) == 0.0f && At(par, c) == 0.0f;
-}
-
-// T2 + T1 + T0 as the simulation divides by it: each sum rounded to 32 bits.
-Single TimeConstantSum(const std::vector<Single>& par) {
-  const Single t2t1 = At(par, model::kT2) + At(par, model::kT1);
-  return t2t1 + At(par, model::kT0);
-}
-
-bool WholeAndNotNegative(Single deadTime) { return deadTime >= 0.0f && std::floor(deadTime) == deadTime; }
-
-// The prompt that refuses the entered parameters, or the empty text when the
-// loop can be simulated with them. `controller` and `plant` hold 7 values each.
-std::string_view ParameterRefusal(const std::vector<Single>& controller, const std::vector<Single>& plant, bool cut) {
-  using namespace model;
-  if (At(controller, kTau) == 0.0f && At(plant, kTau) == 0.0f && !cut) return prompts::kNoDeadTime;
-  if (AllZero(controller, kK0, kK1, kK2)) return prompts::kNoControllerGain;
-  if (AllZero(plant, kK0, kK1, kK2)) return prompts::kNoPlantGain;
-  if (AllZero(controller, kT2, kT1, kT0)) return prompts::kNoControllerTimeConstant;
-  if (AllZero(plant, kT2, kT1, kT0)) return prompts::kNoPlantTimeConstant;
-
-  // Beyond the checks above, the simulation needs finite numbers, dead times
-  // in whole steps and a divisor T2 + T1 + T0 other than 0.
-  //
-  // A number too large for the 32-bit parameter ("1e400", also "1e39") is
-  // stored as infinity and would fill the run with infinities and NaN.
-  for (Integer n = 0; n < kParameters; ++n) {
-    if (!std::isfinite(At(controller, n)) || !std::isfinite(At(plant, n))) return prompts::kValueTooLarge;
+// The prompt that refuses a parameter set for the given reason; the empty
+// text for an accepted set.
+std::string_view RefusalPrompt(model::Refusal refusal) {
+  using model::Refusal;
+  switch (refusal) {
+    case Refusal::kNone: break;
+    case Refusal::kNoDeadTime: return prompts::kNoDeadTime;
+    case Refusal::kNoControllerGain: return prompts::kNoControllerGain;
+    case Refusal::kNoPlantGain: return prompts::kNoPlantGain;
+    case Refusal::kNoControllerTimeConstant: return prompts::kNoControllerTimeConstant;
+    case Refusal::kNoPlantTimeConstant: return prompts::kNoPlantTimeConstant;
+    case Refusal::kValueTooLarge: return prompts::kValueTooLarge;
+    case Refusal::kDeadTimeNotWhole: return prompts::kDeadTimeNotWhole;
+    case Refusal::kControllerTimeConstantsCancel: return prompts::kControllerTimeConstantsCancel;
+    case Refusal::kPlantTimeConstantsCancel: return prompts::kPlantTimeConstantsCancel;
   }
-  // A negative dead time reads the input from steps not computed yet; one
-  // with a fraction is cut to whole steps, so two dead times below 1 would
-  // both act as 0 and the block computed first would read the other's output
-  // before this step has computed it.
-  if (!WholeAndNotNegative(At(controller, kTau)) || !WholeAndNotNegative(At(plant, kTau))) {
-    return prompts::kDeadTimeNotWhole;
-  }
-  // Time constants that cancel (1, -1, 0; or 1e8, 1, -1e8 in 32 bits) leave
-  // the block's equation without a solution for its output. All three 0 was
-  // refused above.
-  if (TimeConstantSum(controller) == 0.0f) return prompts::kControllerTimeConstantsCancel;
-  if (TimeConstantSum(plant) == 0.0f) return prompts::kPlantTimeConstantsCancel;
   return {};
 }
 
@@ -114,20 +83,18 @@ void Q::ParameterPhaseStep() {
 
   // All fourteen fields are stored before any check; a refused set stays in
   // par until the next click copies the fields again.
-  controller->par.resize(kParameters, 0.0f);
-  plant->par.resize(kParameters, 0.0f);
-  for (Integer n = 0; n < kParameters; ++n) {
+  controller->par.resize(model::kParameterCount, 0.0f);
+  plant->par.resize(model::kParameterCount, 0.0f);
+  for (Integer n = 0; n < model::kParameterCount; ++n) {
     const auto i = static_cast<std::size_t>(n);
-    const fw::TextField* controllerField = param(n);
-    const fw::TextField* plantField = param(n + kParameters);
-    controller->par[i] = fw::ToSingle(fw::Val(controllerField != nullptr ? controllerField->Text() : String()));
-    plant->par[i] = fw::ToSingle(fw::Val(plantField != nullptr ? plantField->Text() : String()));
+    controller->par[i] = fw::ToSingle(fw::Val(TextOf(param(n))));
+    plant->par[i] = fw::ToSingle(fw::Val(TextOf(param(n + model::kParameterCount))));
   }
 
   // A number typed with a decimal comma would be read up to the comma only
   // ("0,5" as 0), so such a field is refused before anything else.
-  const std::string_view refusal = HasDecimalComma() ? prompts::kDecimalComma
-                                                     : ParameterRefusal(controller->par, plant->par, cut);
+  const std::string_view refusal =
+      HasDecimalComma() ? prompts::kDecimalComma : RefusalPrompt(model::ParameterRefusal(controller->par, plant->par, cut));
   if (!refusal.empty()) {
     Prompt(refusal);
     return;
@@ -156,14 +123,8 @@ void Q::ParameterPhaseStep() {
 }
 
 void Q::DisturbancePhaseStep() {
-  if (HandScaleRefused()) return;
-  bool ok = false;
-  input(model::kZ, ok);
-  if (!ok) {
-    // The curve drawn so far stays, to be completed.
-    Prompt(prompts::kIncompleteCurve);
-    return;
-  }
+  // A refused curve stays, to be completed.
+  if (!InputAccepted(model::kZ)) return;
   // Into the reference phase.
   Prompt(prompts::kReference);
   if (fw::Label* shapeLabel = friLab()) shapeLabel->SetText("w");
@@ -196,14 +157,9 @@ void Q::ReferencePhaseStep() {
     toggle->SetCaption(fw::NthField("x,y,z,w", ",", i));
   }
 
-  if (HandScaleRefused()) return;
-  bool ok = false;
-  input(model::kW, ok);
-  if (!ok) {
-    // The table stays shown and empty; the next click sets it up again.
-    Prompt(prompts::kIncompleteCurve);
-    return;
-  }
+  // After a refusal the table stays shown and empty; the next click sets it
+  // up again.
+  if (!InputAccepted(model::kW)) return;
   ResultsStep();
 }
 
@@ -239,9 +195,8 @@ void Q::Prompt(std::string_view text) {
 }
 
 bool Q::HasDecimalComma() {
-  for (Integer n = 0; n < 2 * kParameters; ++n) {
-    const fw::TextField* field = param(n);
-    if (field != nullptr && field->Text().find(',') != String::npos) return true;
+  for (Integer n = 0; n < 2 * model::kParameterCount; ++n) {
+    if (TextOf(param(n)).find(',') != String::npos) return true;
   }
   return false;
 }
@@ -258,17 +213,24 @@ void Q::CloseBlocks() {
   if (Blackbox* controller = Bx(1)) controller->Close();
 }
 
+// Fills input row sig from the chosen shape, as the disturbance and the
+// reference steps do; false, with the refusal shown, when the y scale or an
+// incomplete hand-drawn curve refuses it.
+bool Q::InputAccepted(Integer sig) {
+  if (HandScaleRefused()) return false;
+  bool ok = false;
+  input(sig, ok);
+  if (!ok) Prompt(prompts::kIncompleteCurve);
+  return ok;
+}
+
 // A complete hand-drawn curve is read divided by the y scale: a scale that
 // reads as 0 or as no finite number would make every value of the curve 0 or
 // undefined, so the input is refused before it is read. An incomplete curve
 // is left to input, which refuses it with a beep.
 bool Q::HandScaleRefused() {
-  const fw::TextField* shapeField = friFld();
-  if (shapeField == nullptr || shapeField->Text() != model::kShapeHand) return false;
-  const auto points = static_cast<std::size_t>(kHandPoints);
-  if (ix.size() != points || iy.size() < points) return false;
-  const fw::TextField* scaleField = yFld();
-  const fw::Double scale = fw::Val(scaleField != nullptr ? scaleField->Text() : String());
+  if (TextOf(friFld()) != model::kShapeHand || !model::CurveComplete(model::HandCurve{ix, iy})) return false;
+  const fw::Double scale = fw::Val(TextOf(yFld()));
   if (scale != 0.0 && std::isfinite(scale)) return false;
   Prompt(prompts::kZeroScale);
   return true;

@@ -65,11 +65,8 @@ void Q::ParReady() {
 }
 
 void Q::input(Integer sig, bool& ok) {
-  const fw::TextField* shapeField = friFld();
-  const fw::TextField* scaleField = yFld();
-  const fw::String shape = shapeField != nullptr ? shapeField->Text() : fw::String();
-  const fw::String yScale = scaleField != nullptr ? scaleField->Text() : fw::String();
-  const model::InputResult result = model::FillInput(s, sig, Time, shape, model::HandCurve{ix, iy}, yScale);
+  const model::InputResult result =
+      model::FillInput(s, sig, Time, TextOf(friFld()), model::HandCurve{ix, iy}, TextOf(yFld()));
   ok = result.ok;
   if (result.beep) fw::Beep();
   if (result.repaintChart) {

@@ -33,12 +33,6 @@ void ForEachPosition(std::string_view list, F f) {
   for (Integer n = 1; n <= count; ++n) f(IntegerField(list, n));
 }
 
-// A parameter of the block; an element the vector lacks counts as 0.
-Single Param(const Block& block, Integer index) {
-  const auto i = static_cast<std::size_t>(index);
-  return i < block.par.size() ? block.par[i] : 0.0f;
-}
-
 // The rules address tokens by position; a position the block does not hold
 // (tokens not built, or a list that names more) is left alone.
 String* Token(Block& block, Integer k) {
@@ -76,6 +70,11 @@ constexpr Integer kPlusBeforeK2 = 35;
 
 }  // namespace
 
+Single Param(const std::vector<Single>& par, Integer index) {
+  const auto i = static_cast<std::size_t>(index);
+  return i < par.size() ? par[i] : 0.0f;
+}
+
 void BuildTokens(Block& block, Integer index) {
   const bool controller = index == 1;
   block.chcList = TokenListText();
@@ -100,10 +99,10 @@ void WriteParameters(Block& block) {
   SetTokens(block, kIndexDigits, "");
   Integer n = 0;
   ForEachPosition(kCoefficients, [&](Integer k) {
-    if (String* token = Token(block, k)) *token = fw::Str(Param(block, n));
+    if (String* token = Token(block, k)) *token = fw::Str(Param(block.par, n));
     ++n;
   });
-  SetTokens(block, kDeadTimes, fw::Str(Param(block, kTau)));
+  SetTokens(block, kDeadTimes, fw::Str(Param(block.par, kTau)));
 
   // A factor 1 is not written; the dead time 1 is, as the subscript i-1.
   ForEachPosition(kCoefficients, [&](Integer k) {
@@ -113,13 +112,13 @@ void WriteParameters(Block& block) {
   // A parameter of 0 removes its term together with one "+" beside it; a dead
   // time of 0 removes the "-τ" of all three input terms.
   for (Integer p = kT2; p <= kTau; ++p) {
-    if (Param(block, p) == 0.0f) SetTokens(block, kTermPositions[p], "");
+    if (Param(block.par, p) == 0.0f) SetTokens(block, kTermPositions[p], "");
   }
   // The term lists cannot see each other: when T1 and T0 are both gone, the
   // "+" after the T2 term would stand before "=", and when K0 and K1 are both
   // gone the "+" before the K2 term would follow it.
-  if (Param(block, kT1) == 0.0f && Param(block, kT0) == 0.0f) ClearToken(block, kPlusAfterT2);
-  if (Param(block, kK0) == 0.0f && Param(block, kK1) == 0.0f) ClearToken(block, kPlusBeforeK2);
+  if (Param(block.par, kT1) == 0.0f && Param(block.par, kT0) == 0.0f) ClearToken(block, kPlusAfterT2);
+  if (Param(block.par, kK0) == 0.0f && Param(block.par, kK1) == 0.0f) ClearToken(block, kPlusBeforeK2);
 }
 
 String EquationText(const Block& block) {

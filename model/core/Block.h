@@ -14,6 +14,10 @@ using fw::String;
 
 // Parameter indexes of `par`.
 enum ParameterIndex : Integer { kT2 = 0, kT1 = 1, kT0 = 2, kK0 = 3, kK1 = 4, kK2 = 5, kTau = 6 };
+inline constexpr Integer kParameterCount = 7;
+
+// Parameter `index` of a parameter vector; one that the vector lacks counts as 0.
+Single Param(const std::vector<Single>& par, Integer index);
 
 // Vertical token offsets: baseline, subscript (5 px lower), superscript (7 px higher).
 inline constexpr Integer kBaseline = 0;
@@ -25,7 +29,7 @@ inline constexpr Integer kTokenCount = 43;
 
 struct Block {
   Integer re = 0;                                  // read by nothing
-  std::vector<Single> par = std::vector<Single>(7, 0.0f);  // T2, T1, T0, K0, K1, K2, tau
+  std::vector<Single> par = std::vector<Single>(kParameterCount, 0.0f);  // T2, T1, T0, K0, K1, K2, tau
   std::vector<String> chc;                         // tokens at 1..nchc; chc[0] stays ""
   Integer nchc = 0;
   String chcList;                                  // the tokens as one comma-separated text

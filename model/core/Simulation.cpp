@@ -37,11 +37,6 @@ struct BlockRun {
   Integer output = 0;
 };
 
-Single Param(const std::vector<Single>& par, Integer index) {
-  const auto i = static_cast<std::size_t>(index);
-  return i < par.size() ? par[i] : 0.0f;
-}
-
 BlockRun Prepare(const std::vector<Single>& par, Integer plus, Integer minus, bool zAlone, Integer output) {
   BlockRun b;
   b.T2 = Param(par, kT2);
@@ -87,8 +82,7 @@ Single Recurrence(const BlockRun& b, Single in0, Single in1, Single in2, Single 
   numerator = numerator + firstOutTerm;
   numerator = numerator - Double{secondOutTerm};
 
-  const Single t2t1 = b.T2 + b.T1;
-  const Single denominator = t2t1 + b.T0;
+  const Single denominator = TimeConstantSum(b.T2, b.T1, b.T0);
   // No time constants at all (or ones that cancel in 32 bits): the equation
   // has no solution for out(t); the block yields 0 rather than ±∞ or NaN.
   if (denominator == 0.0f) return 0.0f;
@@ -135,6 +129,11 @@ void Run(SignalMatrix& s, const LoopRun& run, RowSink* sink) {
 }
 
 }  // namespace
+
+Single TimeConstantSum(Single T2, Single T1, Single T0) {
+  const Single t2t1 = T2 + T1;
+  return t2t1 + T0;
+}
 
 void Simulate(SignalMatrix& s, const LoopRun& run, RowSink& sink) { Run(s, run, &sink); }
 

@@ -55,6 +55,10 @@ void Simulate(SignalMatrix& s, const LoopRun& run, RowSink& sink);
 // The same run without the value table, for callers that need the signals only.
 void Simulate(SignalMatrix& s, const LoopRun& run);
 
+// The divisor of a block's equation, T2 + T1 + T0, as the run computes it:
+// T2 + T1 rounded to 32 bits, then T0 added and rounded again.
+Single TimeConstantSum(Single T2, Single T1, Single T0);
+
 // The text of one value-table cell for a signal value: " " and the value with
 // two decimals.
 String ValueCell(Single value);

@@ -8,9 +8,6 @@ namespace model {
 
 namespace {
 
-// The hand-drawn curve covers steps 0 to 50.
-constexpr Integer kHandSteps = 50;
-
 // Writes value into row sig for steps from..to. Nothing is written outside
 // the matrix: steps beyond its step bound are skipped, and a row it does not
 // have is left alone.
@@ -18,13 +15,6 @@ void FillSteps(SignalMatrix& s, Integer sig, Integer from, Integer to, Single va
   if (sig < 0 || sig > s.SignalBound()) return;
   const Integer last = std::min(to, s.StepBound());
   for (Integer t = std::max(from, 0); t <= last; ++t) s(sig, t) = value;
-}
-
-// The curve has all its points when ix ends at step 50; iy must hold as many,
-// or the curve is read as incomplete rather than past its end.
-bool CurveComplete(const HandCurve& curve) {
-  const auto points = static_cast<std::size_t>(kHandSteps) + 1;
-  return curve.ix.size() == points && curve.iy.size() >= points;
 }
 
 // The value of the curve at one step: its height divided by the y scale, as a

@@ -2,8 +2,8 @@
 #pragma once
 
 #include <string_view>
-#include <vector>
 
+#include "HandCurve.h"
 #include "SignalMatrix.h"
 
 namespace model {
@@ -13,13 +13,6 @@ inline constexpr std::string_view kShapeZero = " ";
 inline constexpr std::string_view kShapeStep = "Sprung";
 inline constexpr std::string_view kShapeImpulse = "Stoß";
 inline constexpr std::string_view kShapeHand = "Hand";
-
-// The hand-drawn curve: x pixels and heights above the zero line, one point per
-// step, complete at 51 points (steps 0 to 50).
-struct HandCurve {
-  const std::vector<Integer>& ix;
-  const std::vector<Integer>& iy;
-};
 
 struct InputResult {
   bool ok = true;             // false only for an incomplete hand-drawn curve

@@ -1,0 +1,57 @@
+#include "ParameterCheck.h"
+
+#include <cmath>
+
+#include "Block.h"
+#include "Simulation.h"
+
+namespace model {
+
+namespace {
+
+constexpr Integer kParameters = 7;  // T2, T1, T0, K0, K1, K2, tau
+
+bool AllZero(const std::vector<Single>& par, Integer a, Integer b, Integer c) {
+  return Param(par, a) == 0.0f && Param(par, b) == 0.0f && Param(par, c) == 0.0f;
+}
+
+// The divisor of the block with these parameters.
+Single TimeConstantSum(const std::vector<Single>& par) {
+  return model::TimeConstantSum(Param(par, kT2), Param(par, kT1), Param(par, kT0));
+}
+
+bool WholeAndNotNegative(Single deadTime) { return deadTime >= 0.0f && std::floor(deadTime) == deadTime; }
+
+}  // namespace
+
+Refusal ParameterRefusal(const std::vector<Single>& controller, const std::vector<Single>& plant, bool cut) {
+  if (Param(controller, kTau) == 0.0f && Param(plant, kTau) == 0.0f && !cut) return Refusal::kNoDeadTime;
+  if (AllZero(controller, kK0, kK1, kK2)) return Refusal::kNoControllerGain;
+  if (AllZero(plant, kK0, kK1, kK2)) return Refusal::kNoPlantGain;
+  if (AllZero(controller, kT2, kT1, kT0)) return Refusal::kNoControllerTimeConstant;
+  if (AllZero(plant, kT2, kT1, kT0)) return Refusal::kNoPlantTimeConstant;
+
+  // Beyond the checks above, the simulation needs finite numbers, dead times
+  // in whole steps and a divisor T2 + T1 + T0 other than 0.
+  //
+  // A number too large for the 32-bit parameter ("1e400", also "1e39") is
+  // stored as infinity and would fill the run with infinities and NaN.
+  for (Integer n = 0; n < kParameters; ++n) {
+    if (!std::isfinite(Param(controller, n)) || !std::isfinite(Param(plant, n))) return Refusal::kValueTooLarge;
+  }
+  // A negative dead time reads the input from steps not computed yet; one
+  // with a fraction is cut to whole steps, so two dead times below 1 would
+  // both act as 0 and the block computed first would read the other's output
+  // before this step has computed it.
+  if (!WholeAndNotNegative(Param(controller, kTau)) || !WholeAndNotNegative(Param(plant, kTau))) {
+    return Refusal::kDeadTimeNotWhole;
+  }
+  // Time constants that cancel (1, -1, 0; or 1e8, 1, -1e8 in 32 bits) leave
+  // the block's equation without a solution for its output. All three 0 was
+  // refused above.
+  if (TimeConstantSum(controller) == 0.0f) return Refusal::kControllerTimeConstantsCancel;
+  if (TimeConstantSum(plant) == 0.0f) return Refusal::kPlantTimeConstantsCancel;
+  return Refusal::kNone;
+}
+
+}  // namespace model
