@@ -1,7 +1,6 @@
 // The OK-button dialogue driven by real clicks and keys: the phases with their
 // prompts, the parameter refusals, the value table and the curve toggles,
 // Restart, CUT and the input-shape cycle.
-#include <QTest>
 
 #include <limits>
 #include <ostream>
