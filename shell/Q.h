@@ -167,10 +167,10 @@ class Q : public fw::Window {
   void BuildSimpStr();
   // Fits the panel to the blocks and draws the arrows and signal letters.
   void DrawArrows();
-
- private:
   // The block diagram redraw: arrows, then both summing junctions.
   void RedrawBlockDiagram();
+
+ private:
   // A diagram coordinate shifted onto the panel: x - dx, y - dy.
   Integer PanelX(std::int64_t x) const;
   Integer PanelY(std::int64_t y) const;

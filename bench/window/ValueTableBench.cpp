@@ -20,30 +20,39 @@
 #include <vector>
 
 #include "Application.h"
+#include "ExampleLoop.h"
 #include "MenuBar1.h"
 #include "Q.h"
 #include "Simulation.h"
 
 namespace {
 
-// The first loop of the dialogue's example: P controller, first-order plant
-// with a dead time of 1, w a unit step.
-struct OpenLoopWindow {
+// The window after the parameter phase of the example loop: its fields
+// typed and taken by OK, both blocks holding the loop, in the disturbance
+// phase.
+struct ExampleLoopWindow {
   MenuBar1 bar;
   Q q{&bar};
-  OpenLoopWindow() {
+  ExampleLoopWindow() {
     q.Open();
-    q.NewBx().par = {0, 0, 1, 2, 0, 0, 0};
-    q.NewBx().par = {0, 4, 1, 1, 0, 0, 1};
-    q.Time = 500;
-    q.s.Resize(q.nSg, q.Time);
+    Ok();
+    for (const Field& f : kExampleLoop) q.param(f.n)->SetText(f.text);
+    Ok();
+  }
+  void Ok() { q.LosBut_Action(*q.LosBut()); }
+};
+
+// ... with what a run needs beside the loop: w a unit step over 500 steps
+// and the value table's five columns.
+struct ReadyToRunWindow : ExampleLoopWindow {
+  ReadyToRunWindow() {
     for (fw::Integer t = 1; t <= q.Time; ++t) q.s(model::kW, t) = 1.0f;
     q.SigLst()->SetColumnCount(5);
   }
 };
 
 void BM_EvalIntoTheValueTable(benchmark::State& state) {
-  OpenLoopWindow w;
+  ReadyToRunWindow w;
   for (auto _ : state) {
     w.q.SigLst()->DeleteAllRows();
     w.q.Eval();
@@ -56,25 +65,18 @@ BENCHMARK(BM_EvalIntoTheValueTable)->Unit(benchmark::kMicrosecond);
 // The window just before the OK click that leads from the reference phase
 // to the results, as the user reaches it after the example loop with w a
 // unit step and all four curves pressed.
-struct ReferencePhaseWindow {
-  MenuBar1 bar;
-  Q q{&bar};
+struct ReferencePhaseWindow : ExampleLoopWindow {
   ReferencePhaseWindow() {
-    q.Open();
-    q.LosBut_Action(*q.LosBut());
-    const char* fields[14] = {"", "", "1", "2", "", "", "", "", "4", "1", "1", "", "", "1"};
-    for (fw::Integer n = 0; n < 14; ++n) q.param(n)->SetText(fields[n]);
-    q.LosBut_Action(*q.LosBut());
-    q.LosBut_Action(*q.LosBut());
+    Ok();
     q.friFld()->SetText("Sprung");
-    q.LosBut_Action(*q.LosBut());
+    Ok();
     for (fw::Integer i = 1; i <= 4; ++i) q.BBtn(i)->SetValue(true);
   }
   // The click: the table set up, the input filled, the run into the table and
   // the chart drawn over.
   void Click() {
     q.Phase = 4;
-    q.LosBut_Action(*q.LosBut());
+    Ok();
   }
   bool ReachedTheResults() const { return q.Phase == 5 && q.SigLst()->ListCount() == 501; }
 };
@@ -114,7 +116,7 @@ class PlainCells : public QAbstractTableModel {
 };
 
 void BM_ResultsClickFloor(benchmark::State& state) {
-  OpenLoopWindow w;
+  ReadyToRunWindow w;
   model::LoopRun run;
   run.controller = w.q.Bx(1)->par;
   run.plant = w.q.Bx(2)->par;
@@ -224,7 +226,7 @@ BENCHMARK(BM_BareWindowRepaint)->Unit(benchmark::kMicrosecond);
 // and 50 shown steps (a ring at every step). Goal: at 500 shown steps at most
 // 1 ms median on the reference machine.
 void BM_ChartRedrawAllCurves(benchmark::State& state) {
-  OpenLoopWindow w;
+  ReadyToRunWindow w;
   w.q.Eval();
   for (fw::Integer i = 1; i <= 4; ++i) w.q.NewBBtn().SetValue(true);
   w.q.TimeLab()->SetText(fw::Str(static_cast<fw::Integer>(state.range(0))));
@@ -240,7 +242,7 @@ BENCHMARK(BM_ChartRedrawAllCurves)->Arg(500)->Arg(50)->Unit(benchmark::kMicrosec
 // grid lines as 1-pixel rectangles (the pixels of the chart's lines), frame,
 // area letter, zero line, legend letters and a polyline per curve.
 void BM_ChartLinesWithOneBarePainter(benchmark::State& state) {
-  OpenLoopWindow w;
+  ReadyToRunWindow w;
   w.q.Eval();
   const QColor colours[4] = {Qt::black, QColor(180, 0, 0), QColor(0, 180, 0), QColor(0, 0, 180)};
   QImage image(500, 400, QImage::Format_ARGB32_Premultiplied);

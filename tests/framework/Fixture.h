@@ -44,12 +44,14 @@ class HookWindow : public fw::Window {
   }
 };
 
-// Shows the window and waits until it is on the screen.
-inline void ShowAndWait(fw::Window& w) {
+// Shows the window and waits until it is on the screen; false if it did not
+// get there in time.
+inline bool ShowAndWait(fw::Window& w) {
   if (!w.IsOpen()) w.Open();
   w.Widget()->show();
-  (void)QTest::qWaitForWindowExposed(w.Widget());
+  const bool exposed = QTest::qWaitForWindowExposed(w.Widget());
   QApplication::processEvents();
+  return exposed;
 }
 
 // What the window's content area shows now, in content coordinates.

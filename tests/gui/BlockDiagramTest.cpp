@@ -34,9 +34,7 @@ class Diagram : public OpenWindow {
   void Redraw(fw::Integer w1, fw::Integer w2) {
     q().Bx(1)->SetWidth(w1);
     q().Bx(2)->SetWidth(w2);
-    q().DrawArrows();
-    q().SubSymb(30 - q().dx, 119 - q().dy);
-    q().SubSymb(q().RecMax - 21 - q().dx, 239 - q().dy);
+    q().RedrawBlockDiagram();
   }
   fw::Canvas& panel() { return *q().panel(); }
 };

@@ -1,6 +1,5 @@
 // The chart's controls: zero-line slider, time zoom with its hold at 100
 // while a curve is drawn by hand, y scale field and the curve toggles.
-#include <QMainWindow>
 #include <QTest>
 
 #include <string>
@@ -131,15 +130,14 @@ TEST_F(ChartControls, TogglesFlipOnClickAndRedrawTheirCurves) {
     t.SetCaption(caption);
     t.SetVisible(true);
   }
-  q().Widget()->show();
-  (void)QTest::qWaitForWindowExposed(q().Widget());
+  fwtest::ShowAndWait(q());
   for (int i : {1, 2, 4}) q().BBtn(i)->Push();
   for (int i : {1, 2, 4}) EXPECT_TRUE(q().BBtn(i)->Value()) << i;
   EXPECT_FALSE(q().BBtn(3)->Value());
   q().BBtn(1)->SetWidth(70);
 
   Mark();
-  QTest::mouseClick(q().BBtn(1)->Widget(), Qt::LeftButton);
+  Click(q().BBtn(1));
   EXPECT_FALSE(q().BBtn(1)->Value());
   EXPECT_EQ(q().BBtn(1)->Width(), 40);
   EXPECT_FALSE(Marked());

@@ -32,8 +32,6 @@
 
 namespace {
 
-using fw::Integer;
-
 constexpr int kW = 500, kH = 400;
 
 QColor ToQ(fw::Color c) { return QColor(c.r, c.g, c.b); }
@@ -148,39 +146,8 @@ class ChartPicture {
   return ::testing::AssertionFailure() << differ << " pixels differ;" << first.str();
 }
 
-// Controller T0 1, K0 2; plant T1 4, T0 1, K0 1, dead time 1.
-const std::vector<std::pair<Integer, const char*>> kLoop = {{2, "1"}, {3, "2"}, {8, "4"}, {9, "1"}, {10, "1"}, {13, "1"}};
-
-class ChartPictures : public OpenWindow {
+class ChartPictures : public ShownWindow {
  protected:
-  void SetUp() override {
-    OpenWindow::SetUp();
-    fwtest::ShowAndWait(q());
-  }
-  static void Click(fw::Control* c) {
-    ASSERT_NE(c, nullptr);
-    QTest::mouseClick(c->Widget(), Qt::LeftButton);
-  }
-  void Ok() { Click(q().LosBut()); }
-  // Through the parameter phase with the loop's parameters, into the
-  // disturbance phase.
-  void ToDisturbancePhase(const std::vector<std::pair<Integer, const char*>>& fields = kLoop) {
-    Ok();
-    for (const auto& [n, text] : fields) {
-      q().param(n)->SetText("");
-      QTest::keyClicks(q().param(n)->Widget(), QString::fromUtf8(text));
-    }
-    Ok();
-    ASSERT_EQ(q().Phase, 3) << q().Instruction()->Text();
-  }
-  // z zero, w a unit step.
-  void ToResults() {
-    ToDisturbancePhase();
-    Ok();
-    Click(q().friLab());
-    Ok();
-    ASSERT_EQ(q().Phase, 5) << q().Instruction()->Text();
-  }
   ChartPicture Picture() { return ChartPicture(q().diagram()->Surface().format()); }
   // The paper, zero line and pressed curves at T shown steps.
   ChartPicture Redrawn(int T, double scale = 100) {
@@ -252,16 +219,13 @@ TEST_F(ChartPictures, RestartReleasesAllFourTogglesAndClearsTheChart) {
 // A curve drawn by hand: its segments and rings lie over the chart; reading a
 // complete curve repaints the chart, reading any other input leaves it.
 TEST_F(ChartPictures, HandDrawnCurveShowsUntilTheCurveIsRead) {
-  ToDisturbancePhase();
-  Ok();  // z zero: read without a repaint, the zero line stays
-  ASSERT_EQ(q().Phase, 4);
+  ToReferencePhase();  // z zero: read without a repaint, the zero line stays
   ChartPicture want = Picture();
   want.Paper(200, 100, 10);
   want.ZeroLine(200);
   EXPECT_TRUE(Shows(chart(), want)) << "after z";
 
-  for (int i = 0; i < 3; ++i) Click(q().friLab());
-  ASSERT_EQ(q().friFld()->Text(), "Hand");
+  ChooseHand();
   QWidget* canvas = chart().Widget();
   fwtest::KeyboardTo(q().Widget());
   fwtest::Alt(true);
@@ -320,11 +284,7 @@ QImage InkOfText(const QString& text, const QFont& font) {
 // wide for its column rounded to the digits that fit, the columns parted by
 // vertical lines and the rows by none.
 TEST_F(ChartPictures, ValueTableAsTheWindowShowsIt) {
-  ToDisturbancePhase({{2, "1"}, {3, "50"}, {8, "4"}, {9, "1"}, {10, "1"}, {13, "1"}});
-  Ok();
-  Click(q().friLab());
-  Ok();
-  ASSERT_EQ(q().Phase, 5);
+  ToResults(kUnstableLoop);
   fw::Listbox& table = *q().SigLst();
   ASSERT_EQ(table.ListCount(), 501);
   QApplication::processEvents();

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QPainter>
-#include <QTest>
 
 #include <string>
 #include <vector>
@@ -23,17 +22,6 @@ using reference::Shown;
 
 class Pictures : public OpenWindow {
  protected:
-  static void Click(fw::Control* c) {
-    ASSERT_NE(c, nullptr);
-    QTest::mouseClick(c->Widget(), Qt::LeftButton);
-  }
-  void Ok() { Click(q().LosBut()); }
-  void Enter(Integer n, const char* text) {
-    fw::TextField* f = q().param(n);
-    ASSERT_NE(f, nullptr) << n;
-    f->SetText("");
-    QTest::keyClicks(f->Widget(), QString::fromUtf8(text));
-  }
   fw::Canvas& panel() { return *q().panel(); }
 
   // Both blocks and the whole diagram as the user sees them now.
@@ -77,9 +65,7 @@ TEST_F(Pictures, EveryLoopLayoutMatchesItsPicture) {
     q().cut = c.cut;
     q().Bx(1)->SetWidth(c.w1);
     q().Bx(2)->SetWidth(c.w2);
-    q().DrawArrows();
-    q().SubSymb(30 - q().dx, 119 - q().dy);
-    q().SubSymb(q().RecMax - 21 - q().dx, 239 - q().dy);
+    q().RedrawBlockDiagram();
     EXPECT_EQ(q().RecMax, c.recMax) << c.state;
     EXPECT_EQ(panel().Width(), c.width) << c.state;
     EXPECT_EQ(reference::Differences(Shown(panel()), reference::PanelPicture(125 + c.w1, 125 + c.w2, c.cut, 1)), "")
@@ -102,20 +88,15 @@ TEST_F(Pictures, NameLabelsMatchTheirPictures) {
 // typeset numbers and the loop redrawn to the blocks' new widths after the
 // parameters, and the whole window as the screen shows it with the results.
 TEST_F(Pictures, TheRoadShowsEachStateInTheWindow) {
-  q().Widget()->show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(q().Widget()));
+  ASSERT_TRUE(fwtest::ShowAndWait(q()));
   Ok();
   ASSERT_EQ(q().Phase, 2);
   ExpectDiagramAndBlocks("symbols");
   const Integer symbolsWidth = q().Bx(1)->Width();
 
   // A controller without K0: the "+" still joins the K1 and K2 terms.
-  const char* controller[] = {"2", "-1.5", "0.25", "0", "2", "3", "2"};
-  for (Integer n = 0; n <= 6; ++n) Enter(n, controller[n]);
-  Enter(8, "4");
-  Enter(9, "1");
-  Enter(10, "1");
-  Enter(13, "1");
+  const Fields controller = {{0, "2"}, {1, "-1.5"}, {2, "0.25"}, {3, "0"}, {4, "2"}, {5, "3"}, {6, "2"}};
+  Enter(With(controller, kExamplePlant));
   Ok();
   ASSERT_EQ(q().Phase, 3) << q().Instruction()->Text();
   EXPECT_EQ(model::EquationText(*q().Bx(1)), "2∆2yi+-1.5∆yi+0.25yi = 2∆ei-2+3∆2ei-2");
@@ -124,7 +105,7 @@ TEST_F(Pictures, TheRoadShowsEachStateInTheWindow) {
   ExpectDiagramAndBlocks("parameters");
 
   Ok();
-  Click(q().friLab());
+  ClickShape();
   Ok();
   ASSERT_EQ(q().Phase, 5) << q().Instruction()->Text();
   ExpectDiagramAndBlocks("results");

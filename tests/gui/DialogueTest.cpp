@@ -1,7 +1,6 @@
 // The OK-button dialogue driven by real clicks and keys: the phases with their
 // prompts, the parameter refusals, the value table and the curve toggles,
 // Restart, CUT and the input-shape cycle.
-#include <QTest>
 
 #include <limits>
 #include <ostream>
@@ -17,72 +16,18 @@ namespace {
 
 using fw::Integer;
 
-struct Field {
-  Integer n;  // param(n): 0..6 the controller's, 7..13 the plant's
-  const char* text;
-};
-using Fields = std::vector<Field>;
-
-// Controller T0 1, K0 2; plant T1 4, T0 1, K0 1, dead time 1.
-const Fields kRoad = {{2, "1"}, {3, "2"}, {8, "4"}, {9, "1"}, {10, "1"}, {13, "1"}};
-
 const char* const kControllerSymbols = "T2∆2yi+T1∆yi+T0yi = K0ei-τ+K1∆ei-τ+K2∆2ei-τ";
 const char* const kPlantSymbols = "T2∆2xi+T1∆xi+T0xi = K0ui-τ+K1∆ui-τ+K2∆2ui-τ";
 
-Fields With(Fields base, const Fields& more) {
-  base.insert(base.end(), more.begin(), more.end());
-  return base;
-}
-
 class Dialogue : public OpenWindow {
  protected:
-  static void Click(fw::Control* c) {
-    ASSERT_NE(c, nullptr);
-    QTest::mouseClick(c->Widget(), Qt::LeftButton);
-  }
-  void Ok() { Click(q().LosBut()); }
-  void ClickShape() { Click(q().friLab()); }
-  void ClickShape(int times) {
-    for (int i = 0; i < times; ++i) ClickShape();
-  }
   void Restart() { Click(q().RestartBtn()); }
   void Cut() { Click(q().CutBut()); }
 
-  // Replaces a field's text as the user does: clear it, then type.
-  void Enter(Integer n, const char* text) {
-    fw::TextField* f = q().param(n);
-    ASSERT_NE(f, nullptr) << n;
-    f->SetText("");
-    QTest::keyClicks(f->Widget(), QString::fromUtf8(text));
-    ASSERT_EQ(f->Text(), text) << n;
-  }
-  void Enter(const Fields& fields) {
-    for (const Field& f : fields) Enter(f.n, f.text);
-  }
-
-  std::string Prompt() { return q().Instruction()->Text(); }
   std::string Shape() { return q().friFld()->Text(); }
   std::string Shown(Integer block) {
     const Blackbox* b = q().Bx(block);
     return b != nullptr ? model::EquationText(*b) : "(no block)";
-  }
-
-  // From the start phase with the loop's parameters to the reference phase,
-  // z the zero signal.
-  void ToReferencePhase(const Fields& fields = kRoad) {
-    Ok();
-    Enter(fields);
-    Ok();
-    ASSERT_EQ(q().Phase, 3) << Prompt();
-    Ok();
-    ASSERT_EQ(q().Phase, 4) << Prompt();
-  }
-  // ... and on to the results, w a unit step.
-  void ToResults() {
-    ToReferencePhase();
-    ClickShape();
-    Ok();
-    ASSERT_EQ(q().Phase, 5) << Prompt();
   }
 
   // A complete hand-drawn curve, every point `height` pixels above the zero line.
@@ -153,7 +98,7 @@ TEST_F(Dialogue, LeadsFromTheStartThroughOneRunToAParameterCorrection) {
   for (Integer k = 0; k <= 6; ++k) EXPECT_TRUE(q().parnam(k)->Visible()) << k;
 
   // 2. Parameter phase: the values go into the blocks' equations.
-  Enter(kRoad);
+  Enter(kExampleLoop);
   Ok();
   ExpectOpeningSteps();
   EXPECT_EQ(Prompt(), "Störgröße definieren!");
@@ -227,7 +172,7 @@ TEST_F(Dialogue, LeadsFromTheStartThroughOneRunToAParameterCorrection) {
   EXPECT_EQ(q().Bx(1)->par, std::vector<fw::Single>(7, 0.0f));
   EXPECT_EQ(q().Bx(3), nullptr);
   EXPECT_EQ(table.ListCount(), 0);
-  for (const Field& f : kRoad) EXPECT_EQ(q().param(f.n)->Text(), f.text) << f.n;
+  for (const Field& f : kExampleLoop) EXPECT_EQ(q().param(f.n)->Text(), f.text) << f.n;
 
   // 6. Parameter correction: the results at once, with the same z and w.
   Enter(3, "4");
@@ -306,43 +251,46 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RefusalCase{"AllEmptyClosedLoop", false, {}, "Totzeit berücksichtigen!"},
         RefusalCase{"AllEmptyCutLoop", true, {}, "Keine Verstärkung im Regler!"},
-        RefusalCase{"ControllerWithoutGain", false, {{2, "1"}, {8, "4"}, {9, "1"}, {10, "1"}, {13, "1"}},
+        RefusalCase{"ControllerWithoutGain", false, With({{2, "1"}}, kExamplePlant), "Keine Verstärkung im Regler!"},
+        RefusalCase{"TextThatIsNoNumberIsZero", false, With(kExampleLoop, {{3, "zwei"}}),
                     "Keine Verstärkung im Regler!"},
-        RefusalCase{"TextThatIsNoNumberIsZero", false, With(kRoad, {{3, "zwei"}}), "Keine Verstärkung im Regler!"},
-        RefusalCase{"PlantWithoutGainNorTimeConstant", false, {{2, "1"}, {3, "2"}, {13, "1"}},
+        RefusalCase{"PlantWithoutGainNorTimeConstant", false, With(kExampleController, {{13, "1"}}),
                     "Keine Verstärkung in der Strecke!"},
-        RefusalCase{"ControllerWithoutTimeConstant", false, With(kRoad, {{2, ""}}), "Keine Zeitkonstante im Regler!"},
-        RefusalCase{"PlantWithoutTimeConstant", false, With(kRoad, {{8, ""}, {9, ""}}),
+        RefusalCase{"ControllerWithoutTimeConstant", false, With(kExampleLoop, {{2, ""}}),
+                    "Keine Zeitkonstante im Regler!"},
+        RefusalCase{"PlantWithoutTimeConstant", false, With(kExampleLoop, {{8, ""}, {9, ""}}),
                     "Keine Zeitkonstante in d.Strecke!"},
         // Before the five checks: a number typed with a decimal comma.
         RefusalCase{"DecimalCommaBeforeAnyOtherCheck", false, {{3, "0,5"}}, "Dezimalpunkt statt Komma!"},
-        RefusalCase{"DecimalCommaInAnOtherwiseSoundLoop", false, With(kRoad, {{10, "1,5"}}),
+        RefusalCase{"DecimalCommaInAnOtherwiseSoundLoop", false, With(kExampleLoop, {{10, "1,5"}}),
                     "Dezimalpunkt statt Komma!"},
-        RefusalCase{"CommaInTextThatIsNoNumber", true, With(kRoad, {{0, "a,b"}}), "Dezimalpunkt statt Komma!"},
+        RefusalCase{"CommaInTextThatIsNoNumber", true, With(kExampleLoop, {{0, "a,b"}}), "Dezimalpunkt statt Komma!"},
         // Beyond the five checks: values the simulation cannot work with.
-        RefusalCase{"ValueBeyondTheDoubles", false, With(kRoad, {{4, "1e400"}}), "Parameterwert zu groß!"},
-        RefusalCase{"ValueBeyondTheSingles", false, With(kRoad, {{7, "1e39"}}), "Parameterwert zu groß!"},
-        RefusalCase{"NegativeValueBeyondTheSingles", false, With(kRoad, {{12, "-4e38"}}), "Parameterwert zu groß!"},
-        RefusalCase{"InfiniteDeadTimeIsTooLarge", false, With(kRoad, {{6, "1e400"}}), "Parameterwert zu groß!"},
-        RefusalCase{"NegativeDeadTime", false, With(kRoad, {{6, "-1"}}), "Totzeit ganzzahlig ab 0 eingeben!"},
-        RefusalCase{"DeadTimeBelowOneWithNoneInTheOther", false, With(kRoad, {{6, "0.4"}, {13, "0"}}),
+        RefusalCase{"ValueBeyondTheDoubles", false, With(kExampleLoop, {{4, "1e400"}}), "Parameterwert zu groß!"},
+        RefusalCase{"ValueBeyondTheSingles", false, With(kExampleLoop, {{7, "1e39"}}), "Parameterwert zu groß!"},
+        RefusalCase{"NegativeValueBeyondTheSingles", false, With(kExampleLoop, {{12, "-4e38"}}),
+                    "Parameterwert zu groß!"},
+        RefusalCase{"InfiniteDeadTimeIsTooLarge", false, With(kExampleLoop, {{6, "1e400"}}), "Parameterwert zu groß!"},
+        RefusalCase{"NegativeDeadTime", false, With(kExampleLoop, {{6, "-1"}}), "Totzeit ganzzahlig ab 0 eingeben!"},
+        RefusalCase{"DeadTimeBelowOneWithNoneInTheOther", false, With(kExampleLoop, {{6, "0.4"}, {13, "0"}}),
                     "Totzeit ganzzahlig ab 0 eingeben!"},
-        RefusalCase{"PlantDeadTimeWithAFraction", false, With(kRoad, {{13, "1.5"}}),
+        RefusalCase{"PlantDeadTimeWithAFraction", false, With(kExampleLoop, {{13, "1.5"}}),
                     "Totzeit ganzzahlig ab 0 eingeben!"},
-        RefusalCase{"NegativeDeadTimeWhileCut", true, With(kRoad, {{13, "-2"}}),
+        RefusalCase{"NegativeDeadTimeWhileCut", true, With(kExampleLoop, {{13, "-2"}}),
                     "Totzeit ganzzahlig ab 0 eingeben!"},
-        RefusalCase{"ControllerTimeConstantsCancel", false, With(kRoad, {{0, "1"}, {1, "-1"}, {2, ""}}),
+        RefusalCase{"ControllerTimeConstantsCancel", false, With(kExampleLoop, {{0, "1"}, {1, "-1"}, {2, ""}}),
                     "Summe T2+T1+T0 im Regler ist 0!"},
-        RefusalCase{"PlantTimeConstantsCancelIn32Bits", false, With(kRoad, {{7, "1e8"}, {8, "1"}, {9, "-1e8"}}),
+        RefusalCase{"PlantTimeConstantsCancelIn32Bits", false,
+                    With(kExampleLoop, {{7, "1e8"}, {8, "1"}, {9, "-1e8"}}),
                     "Summe T2+T1+T0 in d.Strecke ist 0!"},
         RefusalCase{"DeadTimeBeforeCancellingTimeConstants", false,
-                    With(kRoad, {{8, "1"}, {9, "-1"}, {13, "-1"}, {6, "2"}}),
+                    With(kExampleLoop, {{8, "1"}, {9, "-1"}, {13, "-1"}, {6, "2"}}),
                     "Totzeit ganzzahlig ab 0 eingeben!"}),
     [](const ::testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.what); });
 
 TEST_F(Dialogue, RefusesOnlyTheFirstFailingCheckAndAcceptsOnceAllPass) {
   Ok();
-  Enter({{2, "1"}, {3, "2"}, {13, "1"}});  // the plant has neither gain nor time constant
+  Enter(With(kExampleController, {{13, "1"}}));  // the plant has neither gain nor time constant
   Ok();
   EXPECT_EQ(Prompt(), "Keine Verstärkung in der Strecke!");
   Enter(10, "1");
@@ -358,10 +306,10 @@ TEST_F(Dialogue, RefusesOnlyTheFirstFailingCheckAndAcceptsOnceAllPass) {
 
 TEST_F(Dialogue, AcceptsWholeDeadTimesOfZeroInOneBlockAndLargeFiniteValues) {
   const Fields accepted[] = {
-      With(kRoad, {{6, "0"}, {13, "3"}}),
-      With(kRoad, {{6, "2"}, {13, "0"}}),
-      With(kRoad, {{3, "-2"}, {4, "3e38"}}),             // negative and large values pass
-      With(kRoad, {{7, "1e8"}, {8, "8"}, {9, "-1e8"}}),  // 1e8 + 8 - 1e8 is 8 in 32 bits
+      With(kExampleLoop, {{6, "0"}, {13, "3"}}),
+      With(kExampleLoop, {{6, "2"}, {13, "0"}}),
+      With(kExampleLoop, {{3, "-2"}, {4, "3e38"}}),             // negative and large values pass
+      With(kExampleLoop, {{7, "1e8"}, {8, "8"}, {9, "-1e8"}}),  // 1e8 + 8 - 1e8 is 8 in 32 bits
   };
   Ok();
   for (const Fields& fields : accepted) {
@@ -422,10 +370,7 @@ TEST_F(Dialogue, ACutLoopRunsWithBothDeadTimesZero) {
 // ---- The input-shape cycle ----
 
 TEST_F(Dialogue, TheShapeCycleStepsOnAndPromptsForTheHandDrawnCurve) {
-  Ok();
-  Enter(kRoad);
-  Ok();
-  ASSERT_EQ(q().Phase, 3);
+  ToDisturbancePhase();
   const std::pair<const char*, const char*> disturbance[] = {{"Sprung", "Störgröße definieren!"},
                                                              {"Stoß", "Störgröße definieren!"},
                                                              {"Hand", "mit Optionstaste Kurve zeichnen!"},
@@ -459,8 +404,7 @@ TEST_F(Dialogue, TheShapeCycleStepsOnAndPromptsForTheHandDrawnCurve) {
 
 TEST_F(Dialogue, AnIncompleteReferenceCurveIsRefusedWithABeepThenTheCompletedOneRuns51Steps) {
   ToReferencePhase();
-  ClickShape(3);
-  ASSERT_EQ(Shape(), "Hand");
+  ChooseHand();
   SetYScale("100");
   const Integer beeps = fw::BeepCount();
   Ok();
@@ -496,10 +440,8 @@ TEST_F(Dialogue, AnIncompleteReferenceCurveIsRefusedWithABeepThenTheCompletedOne
 }
 
 TEST_F(Dialogue, AHandDrawnDisturbanceIsKeptUntilCompleteAndAStepReferenceRuns500Steps) {
-  Ok();
-  Enter(kRoad);
-  Ok();
-  ClickShape(3);
+  ToDisturbancePhase();
+  ChooseHand();
   SetYScale("100");
   DrawCurve(25, 20);
   Ok();
@@ -523,10 +465,8 @@ TEST_F(Dialogue, AHandDrawnDisturbanceIsKeptUntilCompleteAndAStepReferenceRuns50
 
 TEST_F(Dialogue, AYScaleOfZeroOrNoFiniteNumberRefusesACompleteCurve) {
   const char* scales[] = {"0", "", "abc", "0.0e5", "1e400", "-1e400"};
-  Ok();
-  Enter(kRoad);
-  Ok();
-  ClickShape(3);
+  ToDisturbancePhase();
+  ChooseHand();
   // An incomplete curve is refused first, whatever the scale.
   SetYScale("0");
   const Integer beeps = fw::BeepCount();
@@ -536,7 +476,7 @@ TEST_F(Dialogue, AYScaleOfZeroOrNoFiniteNumberRefusesACompleteCurve) {
 
   for (Integer phase : {3, 4}) {
     ASSERT_EQ(q().Phase, phase);
-    if (phase == 4) ClickShape(3);
+    if (phase == 4) ChooseHand();
     DrawCurve(50);
     // Signal index and phase coincide: z is row 3, w row 4.
     for (const char* scale : scales) {
@@ -575,7 +515,7 @@ TEST_F(Dialogue, RestartInTheResultsPhaseClearsTheRunAndLeadsToNewInputs) {
   EXPECT_TRUE(q().SigLst()->Visible());
   EXPECT_TRUE(q().RestartBtn()->Enabled());
   for (fw::BevelButton* b : Toggles()) EXPECT_FALSE(b->Value());
-  for (const Field& f : kRoad) EXPECT_EQ(q().param(f.n)->Text(), f.text);
+  for (const Field& f : kExampleLoop) EXPECT_EQ(q().param(f.n)->Text(), f.text);
   EXPECT_EQ(q().s(4, 1), 1.0f);  // kept until the next run overwrites it
 
   // The unchanged fields are accepted and the run asks for new inputs.

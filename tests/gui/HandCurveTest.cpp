@@ -3,7 +3,6 @@
 #include <QMainWindow>
 #include <QTest>
 
-#include <utility>
 #include <vector>
 
 #include "AltKey.h"
@@ -12,12 +11,10 @@
 
 namespace {
 
-class HandCurve : public OpenWindow {
+class HandCurve : public ShownWindow {
  protected:
   void SetUp() override {
-    OpenWindow::SetUp();
-    q().Widget()->show();
-    (void)QTest::qWaitForWindowExposed(q().Widget());
+    ShownWindow::SetUp();
     q().Phase = 3;
     q().friFld()->SetText("Hand");
     q().friFld()->SetVisible(true);
@@ -27,7 +24,7 @@ class HandCurve : public OpenWindow {
   }
   void TearDown() override {
     Alt(false);
-    OpenWindow::TearDown();
+    ShownWindow::TearDown();
   }
   static void Alt(bool down) { fwtest::Alt(down); }
   void Move(int x, int y) {
@@ -231,46 +228,13 @@ TEST_F(HandCurve, MovesRightOfTheChartCountAsItsLastColumnLeftOfItAsNoneAndRowsO
 // edge to the chart; the curve ends at its 51st point and OK takes it, the
 // same as a stroke that ends on the chart's last column. The parameter is
 // the stroke's last x.
-class HandStroke : public OpenWindow, public ::testing::WithParamInterface<int> {
+class HandStroke : public ShownWindow, public ::testing::WithParamInterface<int> {
  protected:
-  void SetUp() override {
-    OpenWindow::SetUp();
-    q().Widget()->show();
-    (void)QTest::qWaitForWindowExposed(q().Widget());
-  }
   void TearDown() override {
     fwtest::Alt(false);
-    OpenWindow::TearDown();
+    ShownWindow::TearDown();
   }
   QWidget* chart() { return q().diagram()->Widget(); }
-  static void Click(fw::Control* c) { QTest::mouseClick(c->Widget(), Qt::LeftButton); }
-  // From the start through the parameter phase: controller T0 1, K0 2;
-  // plant T1 4, T0 1, K0 1, dead time 1.
-  void EnterParameters() {
-    Click(q().LosBut());
-    for (auto [n, text] : {std::pair{2, "1"}, {3, "2"}, {8, "4"}, {9, "1"}, {10, "1"}, {13, "1"}}) {
-      q().param(n)->SetText("");
-      QTest::keyClicks(q().param(n)->Widget(), text);
-    }
-    Click(q().LosBut());
-  }
-  // On to the disturbance phase with the input shape "Hand".
-  void ToHandDisturbance() {
-    EnterParameters();
-    ASSERT_EQ(q().Phase, 3) << q().Instruction()->Text();
-    ChooseHand();
-  }
-  // On to the reference phase, z zero, with the input shape "Hand".
-  void ToHandReference() {
-    EnterParameters();
-    Click(q().LosBut());
-    ASSERT_EQ(q().Phase, 4) << q().Instruction()->Text();
-    ChooseHand();
-  }
-  void ChooseHand() {
-    for (int i = 0; i < 3; ++i) Click(q().friLab());
-    ASSERT_EQ(q().friFld()->Text(), "Hand");
-  }
   // Alt held, the button pressed at (0, row), moves every `step` pixels from
   // x 1 on to lastX, and the release there; each reports Alt held.
   void Stroke(int lastX, int row, int step = 3) {
@@ -286,14 +250,15 @@ class HandStroke : public OpenWindow, public ::testing::WithParamInterface<int> 
 };
 
 TEST_P(HandStroke, EndsTheCurveAtItsLastStepAndOkTakesIt) {
-  ToHandDisturbance();
+  ToDisturbancePhase();
+  ChooseHand();
   const fw::Integer beeps = fw::BeepCount();
   Stroke(GetParam(), 150);
   ASSERT_EQ(q().ix.size(), 51u);
   EXPECT_EQ(q().ix.back(), 500);
   EXPECT_EQ(q().iy.back(), 50);
   EXPECT_EQ(fw::BeepCount(), beeps);
-  Click(q().LosBut());
+  Ok();
   EXPECT_EQ(q().Instruction()->Text(), "Führungsgröße definieren!");
   EXPECT_EQ(q().Phase, 4);
   EXPECT_EQ(q().s(3, 1), 0.5f);
@@ -305,11 +270,12 @@ INSTANTIATE_TEST_SUITE_P(LastX, HandStroke, ::testing::Values(499, 500, 540));
 // A stroke that crosses the right edge between two of its moves (every 5
 // pixels: 496, then 501) still ends the curve on its last column.
 TEST_F(HandStroke, OneThatJumpsPastTheLastColumnStillEndsOnIt) {
-  ToHandDisturbance();
+  ToDisturbancePhase();
+  ChooseHand();
   Stroke(540, 150, 5);
   ASSERT_EQ(q().ix.size(), 51u);
   EXPECT_EQ(q().ix.back(), 500);
-  Click(q().LosBut());
+  Ok();
   EXPECT_EQ(q().Phase, 4);
 }
 
@@ -320,7 +286,8 @@ TEST_F(HandStroke, OneThatJumpsPastTheLastColumnStillEndsOnIt) {
 class ButtonlessStroke : public HandStroke {};
 
 TEST_P(ButtonlessStroke, OverTheRightEdgeCompletesTheCurve) {
-  ToHandReference();
+  ToReferencePhase();
+  ChooseHand();
   fwtest::KeyboardTo(q().Widget());
   const fw::Integer beeps = fw::BeepCount();
   fwtest::Alt(true);
@@ -330,7 +297,7 @@ TEST_P(ButtonlessStroke, OverTheRightEdgeCompletesTheCurve) {
   EXPECT_EQ(q().ix.back(), 500);
   EXPECT_EQ(q().iy.back(), 50);
   EXPECT_EQ(fw::BeepCount(), beeps);
-  Click(q().LosBut());
+  Ok();
   EXPECT_EQ(q().Instruction()->Text(), "Verläufe graphisch anzeigen!");
   EXPECT_EQ(q().Phase, 5);
   EXPECT_EQ(q().SigLst()->ListCount(), 51);

@@ -17,13 +17,12 @@
 
 namespace {
 
-class Keyboard : public OpenWindow {
+class Keyboard : public ShownWindow {
  protected:
   void SetUp() override {
-    OpenWindow::SetUp();
+    ShownWindow::SetUp();
     q().getParam();
     QWidget* top = q().Widget();
-    top->show();
     top->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(top));
   }
@@ -74,24 +73,7 @@ TEST_F(Keyboard, AltWithAnAccessLetterOpensItsMenuAndEscapeReturnsToTheField) {
 // The value table of an unstable loop: the numbers grow past any column
 // width. The table shows them as numbers and copies them whole.
 TEST_F(Keyboard, TheValueTableShowsLargeValuesAsNumbersAndCopiesThemWhole) {
-  const auto click = [](fw::Control* c) { QTest::mouseClick(c->Widget(), Qt::LeftButton); };
-  const auto enter = [&](fw::Integer n, const char* text) {
-    q().param(n)->Widget()->setFocus(Qt::MouseFocusReason);
-    Type(text);
-  };
-  click(q().LosBut());
-  // Controller T0 1, K0 50; plant T1 4, T0 1, K0 1, dead time 1.
-  enter(2, "1");
-  enter(3, "50");
-  enter(8, "4");
-  enter(9, "1");
-  enter(10, "1");
-  enter(13, "1");
-  click(q().LosBut());
-  click(q().LosBut());
-  click(q().friLab());
-  click(q().LosBut());
-  ASSERT_EQ(q().Phase, 5) << q().Instruction()->Text();
+  ToResults(kUnstableLoop);
   fw::Listbox& table = *q().SigLst();
   ASSERT_EQ(table.ListCount(), 501);
   // Every cell reads as the number it holds, to three digits at least.

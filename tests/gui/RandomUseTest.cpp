@@ -74,6 +74,8 @@ QWindow* Handle(QMainWindow* w) { return w != nullptr ? w->windowHandle() : null
 
 class RandomUse : public OpenWindow {
  protected:
+  // Unlike the fixture's Click, only what a user can reach: a shown and
+  // enabled control, clicked at its centre; anything else is passed over.
   void Click(fw::Control* c) {
     if (c != nullptr && c->Visible() && c->Enabled() && c->Widget() != nullptr) {
       QTest::mouseClick(c->Widget(), Qt::LeftButton, {}, QPoint(c->Width() / 2, c->Height() / 2));

@@ -36,8 +36,8 @@ class Chart : public OpenWindow {
       toggle.SetCaption(caption);
     }
   }
-  void Press(std::initializer_list<int> signals) {
-    for (int i : signals) q().BBtn(i)->SetValue(true);
+  void Press(std::initializer_list<int> toggles) {
+    for (int i : toggles) q().BBtn(i)->SetValue(true);
   }
   // Shown steps and y scale as the controls hold them, then the chart redraw.
   void Show(const char* steps, const char* scale) {

@@ -1,10 +1,17 @@
-// A main window with its menu bar, built and opened as the program does.
+// A main window with its menu bar, built and opened as the program does, and
+// the user's steps through it: clicks, typed parameters and the road through
+// the dialogue with the example loop, each step going on from the one before.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <QTest>
 
+#include <memory>
+#include <string>
+
+#include "../framework/Fixture.h"
+#include "ExampleLoop.h"
 #include "MenuBar1.h"
 #include "Q.h"
 
@@ -23,9 +30,68 @@ class OpenWindow : public ::testing::Test {
   Q& q() { return *window_; }
   MenuBar1& bar() { return *bar_; }
 
+  static void Click(fw::Control* c) {
+    ASSERT_NE(c, nullptr);
+    QTest::mouseClick(c->Widget(), Qt::LeftButton);
+  }
+  void Ok() { Click(q().LosBut()); }
+  // Clicks on the input shape's label: each steps the shape's cycle on.
+  void ClickShape(int times = 1) {
+    for (int i = 0; i < times; ++i) Click(q().friLab());
+  }
+  std::string Prompt() { return q().Instruction()->Text(); }
+
+  // Replaces a field's text as the user does: clear it, then type.
+  void Enter(fw::Integer n, const char* text) {
+    fw::TextField* f = q().param(n);
+    ASSERT_NE(f, nullptr) << n;
+    f->SetText("");
+    QTest::keyClicks(f->Widget(), QString::fromUtf8(text));
+    ASSERT_EQ(f->Text(), text) << n;
+  }
+  void Enter(const Fields& fields) {
+    for (const Field& f : fields) Enter(f.n, f.text);
+  }
+
+  // The road through the dialogue from the start phase: the loop's
+  // parameters typed and taken, into the disturbance phase ...
+  void ToDisturbancePhase(const Fields& loop = kExampleLoop) {
+    Ok();
+    Enter(loop);
+    Ok();
+    ASSERT_EQ(q().Phase, 3) << Prompt();
+  }
+  // ... z the zero signal, into the reference phase ...
+  void ToReferencePhase(const Fields& loop = kExampleLoop) {
+    ToDisturbancePhase(loop);
+    Ok();
+    ASSERT_EQ(q().Phase, 4) << Prompt();
+  }
+  // ... and w a unit step, into the results.
+  void ToResults(const Fields& loop = kExampleLoop) {
+    ToReferencePhase(loop);
+    ClickShape();
+    Ok();
+    ASSERT_EQ(q().Phase, 5) << Prompt();
+  }
+  // The input shape "Hand": three clicks on the shape's label.
+  void ChooseHand() {
+    ClickShape(3);
+    ASSERT_EQ(q().friFld()->Text(), "Hand");
+  }
+
  private:
   std::unique_ptr<MenuBar1> bar_;
   std::unique_ptr<Q> window_;
+};
+
+// The window shown on the screen.
+class ShownWindow : public OpenWindow {
+ protected:
+  void SetUp() override {
+    OpenWindow::SetUp();
+    fwtest::ShowAndWait(q());
+  }
 };
 
 // The program's colours, as the tests look for them on the surfaces.

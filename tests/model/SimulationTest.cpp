@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "ExampleParameters.h"
 #include "Simulation.h"
 #include "Values.h"
 
 namespace model {
 namespace {
 
-using Par = std::vector<Single>;  // T2, T1, T0, K0, K1, K2, tau
 constexpr Single kNaN = std::numeric_limits<Single>::quiet_NaN();
 constexpr Single kInf = std::numeric_limits<Single>::infinity();
 
@@ -105,8 +105,8 @@ INSTANTIATE_TEST_SUITE_P(
         // x(3) shows that the numerator is summed in 64 bits (32-bit sums give
         // 0.5600000619888306).
         Figure{"ProportionalControllerFirstOrderPlant",
-               {0, 0, 1, 2, 0, 0, 0},
-               {0, 4, 1, 1, 0, 0, 1},
+               kExampleController,
+               kExamplePlant,
                false,
                Shape::kZero,
                Shape::kStep,
@@ -290,7 +290,7 @@ TEST_F(LoopTest, EvaluationOrderFollowsTheUnconvertedDeadTimes) {
 }
 
 TEST_F(LoopTest, ValueTableHasOneRowPerStep) {
-  Run({0, 0, 1, 2, 0, 0, 0}, {0, 4, 1, 1, 0, 0, 1});
+  Run(kExampleController, kExamplePlant);
   ASSERT_EQ(sink_.rows.size(), 501u);
   for (Integer t = 0; t <= 500; ++t) {
     const auto& row = sink_.rows[static_cast<std::size_t>(t)];
@@ -309,7 +309,7 @@ TEST_F(LoopTest, HandDrawnReferenceRunKeepsTheStepsAfterTime) {
     s_(kX, t) = 5;
     s_(kY, t) = 6;
   }
-  Run({0, 0, 1, 2, 0, 0, 0}, {0, 4, 1, 1, 0, 0, 1}, false, 50);
+  Run(kExampleController, kExamplePlant, false, 50);
   ASSERT_EQ(sink_.rows.size(), 51u);
   EXPECT_EQ(sink_.rows.back()[0], "50");
   EXPECT_EQ(x(3), 0.5600000023841858);
@@ -380,7 +380,7 @@ TEST_F(LoopTest, DeadTimesCountInWholeStepsFromZero) {
 TEST_F(LoopTest, HugeDeadTimeMeansTheInputNeverArrives) {
   for (const Single tau : {3e9f, 2147483520.0f, kInf}) {
     SCOPED_TRACE(tau);
-    Run({0, 0, 1, 2, 0, 0, 0}, {0, 4, 1, 1, 0, 0, tau});
+    Run(kExampleController, {0, 4, 1, 1, 0, 0, tau});
     for (Integer t = 0; t <= 500; ++t) ASSERT_EQ(x(t), 0) << t;
     EXPECT_EQ(y(1), -2);
     EXPECT_EQ(y(500), -2);
@@ -390,16 +390,16 @@ TEST_F(LoopTest, HugeDeadTimeMeansTheInputNeverArrives) {
 TEST_F(LoopTest, ZeroDenominatorYieldsZero) {
   // 1 + 1e-8 is 1 in 32 bits, so T2 + T1 + T0 is 0 though the exact sum is not.
   for (const Par& controller : {Par{1, -1, 0, 1, 0, 0, 0}, Par{1, 1e-8f, -1, 1, 0, 0, 0}, Par{0, 0, 0, 1, 0, 0, 0}}) {
-    Run(controller, {0, 4, 1, 1, 0, 0, 1});
+    Run(controller, kExamplePlant);
     for (Integer t = 0; t <= 500; ++t) ASSERT_EQ(y(t), 0) << t;
     EXPECT_EQ(sink_.rows[9][2], " 0.00");
   }
 }
 
 TEST_F(LoopTest, MissingParametersCountAsZero) {
-  Run({0, 0, 1, 2}, {0, 4, 1, 1, 0, 0, 1});
+  Run({0, 0, 1, 2}, kExamplePlant);
   const auto expected = sink_.rows;
-  Run({0, 0, 1, 2, 0, 0, 0}, {0, 4, 1, 1, 0, 0, 1});
+  Run(kExampleController, kExamplePlant);
   EXPECT_EQ(sink_.rows, expected);
   Run({}, {});
   ASSERT_EQ(sink_.rows.size(), 501u);
@@ -408,15 +408,15 @@ TEST_F(LoopTest, MissingParametersCountAsZero) {
 }
 
 TEST_F(LoopTest, NonFiniteParametersGiveNonFiniteSignalsOnly) {
-  Run({0, 0, 1, kNaN, 0, 0, 0}, {0, 4, 1, 1, 0, 0, 1});
+  Run({0, 0, 1, kNaN, 0, 0, 0}, kExamplePlant);
   EXPECT_TRUE(std::isnan(y(1)));
   EXPECT_TRUE(std::isnan(x(500)));
   EXPECT_EQ(sink_.rows[500][2], " NaN");
   // An infinite gain meets the input 0 at step 0: inf * 0 is NaN from there on.
-  Run({0, 0, 1, kInf, 0, 0, 0}, {0, 4, 1, 1, 0, 0, 1});
+  Run({0, 0, 1, kInf, 0, 0, 0}, kExamplePlant);
   EXPECT_TRUE(std::isnan(y(0)));
   // A quotient beyond the 32-bit range is stored as infinity.
-  Run({0, 0, 1e-38f, 3e38f, 0, 0, 0}, {0, 4, 1, 1, 0, 0, 1});
+  Run({0, 0, 1e-38f, 3e38f, 0, 0, 0}, kExamplePlant);
   EXPECT_EQ(y(0), 0);
   EXPECT_EQ(y(1), -std::numeric_limits<double>::infinity());
   EXPECT_EQ(sink_.rows[1][2], " -∞");
@@ -425,29 +425,28 @@ TEST_F(LoopTest, NonFiniteParametersGiveNonFiniteSignalsOnly) {
 }
 
 TEST_F(LoopTest, RunIsLimitedToWhatTheMatrixHolds) {
-  const Par controller = {0, 0, 1, 2, 0, 0, 0}, plant = {0, 4, 1, 1, 0, 0, 1};
   // Fewer steps than Time.
   s_.Resize(4, 100);
-  Run(controller, plant);
+  Run(kExampleController, kExamplePlant);
   EXPECT_EQ(sink_.rows.size(), 101u);
   EXPECT_EQ(x(3), 0.5600000023841858);
 
   // No z and w rows: they read as 0, and their cells are " 0.00".
   s_.Resize(2, 500);
-  Run(controller, plant);
+  Run(kExampleController, kExamplePlant);
   ASSERT_EQ(sink_.rows.size(), 501u);
   EXPECT_EQ(sink_.rows[7], (std::vector<String>{"7", " 0.00", " 0.00", " 0.00", " 0.00"}));
 
   // Nothing at all.
   s_.Resize(-1, -1);
-  Run(controller, plant);
+  Run(kExampleController, kExamplePlant);
   EXPECT_TRUE(sink_.rows.empty());
 }
 
 TEST_F(LoopTest, NegativeTimeRunsNoStep) {
   s_(kX, 0) = 3;
   s_(kX, 1) = 4;
-  Run({0, 0, 1, 2, 0, 0, 0}, {0, 4, 1, 1, 0, 0, 1}, false, -1);
+  Run(kExampleController, kExamplePlant, false, -1);
   EXPECT_TRUE(sink_.rows.empty());
   EXPECT_EQ(x(0), 0);  // the step-0 reset still happens
   EXPECT_EQ(x(1), 4);
@@ -455,8 +454,8 @@ TEST_F(LoopTest, NegativeTimeRunsNoStep) {
 
 TEST_F(LoopTest, TableColumnsFollowNSg) {
   LoopRun run;
-  run.controller = {0, 0, 1, 2, 0, 0, 0};
-  run.plant = {0, 4, 1, 1, 0, 0, 1};
+  run.controller = kExampleController;
+  run.plant = kExamplePlant;
   struct Case {
     Integer nSg;
     std::size_t cells;
@@ -478,8 +477,8 @@ TEST_F(LoopTest, StepZeroResetStopsAtNSg) {
   for (Integer i = 0; i <= 4; ++i) s_(i, 0) = 9;
   LoopRun run;
   run.nSg = 2;
-  run.controller = {0, 0, 1, 2, 0, 0, 0};
-  run.plant = {0, 4, 1, 1, 0, 0, 1};
+  run.controller = kExampleController;
+  run.plant = kExamplePlant;
   Simulate(s_, run);
   EXPECT_EQ(s_(0, 0), 9);
   EXPECT_EQ(s_(kX, 0), 0);
