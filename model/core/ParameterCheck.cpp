@@ -9,8 +9,6 @@ namespace model {
 
 namespace {
 
-constexpr Integer kParameters = 7;  // T2, T1, T0, K0, K1, K2, tau
-
 bool AllZero(const std::vector<Single>& par, Integer a, Integer b, Integer c) {
   return Param(par, a) == 0.0f && Param(par, b) == 0.0f && Param(par, c) == 0.0f;
 }
@@ -36,7 +34,7 @@ Refusal ParameterRefusal(const std::vector<Single>& controller, const std::vecto
   //
   // A number too large for the 32-bit parameter ("1e400", also "1e39") is
   // stored as infinity and would fill the run with infinities and NaN.
-  for (Integer n = 0; n < kParameters; ++n) {
+  for (Integer n = 0; n < kParameterCount; ++n) {
     if (!std::isfinite(Param(controller, n)) || !std::isfinite(Param(plant, n))) return Refusal::kValueTooLarge;
   }
   // A negative dead time reads the input from steps not computed yet; one
