@@ -11,9 +11,13 @@
 #include <QTableView>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "WindowFixture.h"
+#include "detail/Internal.h"
 
 namespace {
 
@@ -115,3 +119,78 @@ TEST_F(Keyboard, TheValueTableShowsLargeValuesAsNumbersAndCopiesThemWhole) {
 }
 
 }  // namespace
+
+// The stops of the Tab key in each phase, in the order of the controls'
+// TabIndex: the template block 2, the blocks made from it 2 as well, panel
+// 5, SigLst 62, SlidY 66, SlidX 108, yFld 119, RestartBtn 154, the
+// parameter fields param(0) to param(5) 160 to 176, param(11) to param(7)
+// 179 to 183, param(6) 184, LosBut 186, param(12) 189, param(13) 190. The
+// canvases diagram and parnam, the bevel buttons and the labels take no
+// focus; a hidden or disabled control is no stop.
+class TabOrder : public ShownWindow {
+ protected:
+  void SetUp() override {
+    ShownWindow::SetUp();
+    QWidget* top = q().Widget();
+    top->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+  }
+  static QWidget* Focus() { return QApplication::focusWidget(); }
+  // The name of the control that has the focus, with its index.
+  std::string FocusName() {
+    fw::Control* c = fw::detail::ControlForWidget(Focus());
+    if (c == nullptr) return "?";
+    return c->Index() == fw::Control::kNoIndex ? c->Name() : c->Name() + "(" + std::to_string(c->Index()) + ")";
+  }
+  // The stops from the focus on, one round by the key.
+  std::vector<std::string> Walk(Qt::KeyboardModifiers modifiers) {
+    std::vector<std::string> stops = {FocusName()};
+    for (int presses = 0; presses < 60; ++presses) {
+      QTest::keyClick(Focus(), Qt::Key_Tab, modifiers);
+      const std::string n = FocusName();
+      if (n == stops.front()) break;
+      stops.push_back(n);
+    }
+    return stops;
+  }
+  void ExpectOrder(std::vector<std::string> forward, const char* phase) {
+    q().LosBut()->Widget()->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(FocusName(), "LosBut") << phase;
+    // Both ways round from OK.
+    std::rotate(forward.begin(), std::find(forward.begin(), forward.end(), "LosBut"), forward.end());
+    EXPECT_EQ(Walk(Qt::NoModifier), forward) << phase;
+    std::vector<std::string> backward = {forward.front()};
+    backward.insert(backward.end(), forward.rbegin(), forward.rend() - 1);
+    EXPECT_EQ(Walk(Qt::ShiftModifier), backward) << phase;
+  }
+};
+
+TEST_F(TabOrder, TabAndShiftTabWalkTheStopsByTheirTabIndexInEveryPhase) {
+  ExpectOrder({"Bx(0)", "panel", "SlidY", "SlidX", "yFld", "LosBut"}, "start");
+  // From the parameter phase on the blocks and the fields are shown; a block
+  // made at run time comes before the template of the same TabIndex.
+  const auto shown = [](std::vector<std::string> from, std::vector<std::string> upToLosBut) {
+    std::vector<std::string> all = {"Bx(1)", "Bx(2)", "Bx(0)", "panel"};
+    all.insert(all.end(), from.begin(), from.end());
+    for (const char* field : {"param(0)", "param(1)", "param(2)", "param(3)", "param(4)", "param(5)", "param(11)",
+                              "param(10)", "param(9)", "param(8)", "param(7)", "param(6)"})
+      all.push_back(field);
+    all.insert(all.end(), upToLosBut.begin(), upToLosBut.end());
+    for (const char* after : {"LosBut", "param(12)", "param(13)"}) all.push_back(after);
+    return all;
+  };
+  Ok();
+  ExpectOrder(shown({"SlidY", "SlidX", "yFld"}, {}), "parameters");
+  Enter(kExampleLoop);
+  Ok();
+  ExpectOrder(shown({"SlidY", "SlidX", "yFld"}, {}), "disturbance");
+  Ok();
+  ExpectOrder(shown({"SlidY", "SlidX", "yFld"}, {}), "reference");
+  ClickShape();
+  Ok();
+  ASSERT_EQ(q().Phase, 5);
+  // RestartBtn (154) comes before the fields (160 on).
+  std::vector<std::string> results = shown({"SigLst", "SlidY", "SlidX", "yFld"}, {});
+  results.insert(std::find(results.begin(), results.end(), "param(0)"), "RestartBtn");
+  ExpectOrder(results, "results");
+}
