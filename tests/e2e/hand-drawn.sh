@@ -7,6 +7,8 @@
 # A stroke without a button that leaves the chart over its right edge ends
 # the curve on its last column, whether the pointer crosses the edge in small
 # steps, in a burst or in one jump: OK takes the curve, 51 table rows.
+# A stroke that skips a step, and OK on an incomplete curve, ring the X
+# server's bell, each once.
 #
 #   hand-drawn.sh path/to/quenlo
 #
@@ -16,8 +18,20 @@ set -euo pipefail
 quenlo=${1:?usage: hand-drawn.sh path/to/quenlo}
 
 source "$(dirname "$0")/lib.sh"
-need openbox xterm xprop
+need openbox xterm xprop cc
 start_x_server
+
+# The X server's bell, counted by a client of its own built here.
+cc -o "$work/bells" "$(dirname "$0")/bells.c" -lX11 2>"$work/bells-build.log" ||
+  skip "the bell counter does not build: $(tail -n 1 "$work/bells-build.log")"
+"$work/bells" >"$work/bells.log" 2>&1 &
+started+=($!)
+for _ in $(seq 100); do
+  grep -q ready "$work/bells.log" && break
+  sleep 0.1
+done
+grep -q ready "$work/bells.log" || skip "the bell counter did not start: $(tail -n 1 "$work/bells.log")"
+bells() { grep -c '^bell$' "$work/bells.log" || true; }
 
 openbox >"$work/openbox.log" 2>&1 &
 started+=($!)
@@ -203,5 +217,26 @@ for crossing in burst jump; do
   ok_takes_the_curve "a $crossing over the edge"
 done
 
+# ---- 4. The bell: a stroke that skips a step, OK on an incomplete curve ----
+
+restart
+wait_for "the parameter prompt" 'prompt_is "$p_param"'
+ok
+wait_for "the disturbance prompt" 'prompt_is "$p_dist"'
+ok
+wait_for "the reference prompt" 'prompt_is "$p_ref"'
+choose_hand
+wait_for "the drawing prompt" 'prompt_is "$p_draw"'
+check "no bell on the way" is "$(bells)" 0
+xdotool keydown alt
+wait_ring 10 12
+chart_at 45 140  # from point 1 to step 4: steps 2 and 3 skipped
+within 10 eval '[ "$(bells)" -ge 1 ]' || { xdotool keyup alt; fail "no bell for the stroke that skipped a step"; }
+xdotool keyup alt
+ok
+within 10 eval '[ "$(bells)" -ge 2 ]' || fail "no bell for OK on the incomplete curve"
+wait_for "the refusal" 'prompt_is_not "$p_draw"'
+check "one bell each" is "$(bells)" 2
+
 quit_from_the_keyboard
-echo "PASS: the Option key after Alt+Tab and in an inactive window; strokes over the right edge"
+echo "PASS: the Option key after Alt+Tab and in an inactive window; strokes over the right edge; the bell"
