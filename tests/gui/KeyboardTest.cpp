@@ -1,6 +1,7 @@
 // The keyboard in the main window: Alt is the Option key and leaves the focus
 // where it is; Alt with an access letter opens its menu; the value table
-// copies its rows with the Edit menu and its key.
+// copies its rows with the Edit menu and its key; Tab and Shift+Tab walk the
+// stops in the order of their TabIndex.
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
