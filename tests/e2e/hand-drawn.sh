@@ -227,16 +227,25 @@ ok
 wait_for "the reference prompt" 'prompt_is "$p_ref"'
 choose_hand
 wait_for "the drawing prompt" 'prompt_is "$p_draw"'
-check "no bell on the way" is "$(bells)" 0
 xdotool keydown alt
 wait_ring 10 12
+# Counted from here, and no screenshot taken until the count is read: every
+# move past a skipped step rings (the strokes over the edge above rang
+# many), and so does ImageMagick's import at each screenshot.
+before=$(bells)
 chart_at 45 140  # from point 1 to step 4: steps 2 and 3 skipped
-within 10 eval '[ "$(bells)" -ge 1 ]' || { xdotool keyup alt; fail "no bell for the stroke that skipped a step"; }
+within 10 eval '[ "$(bells)" -gt "$before" ]' || { xdotool keyup alt; fail "no bell for the stroke that skipped a step"; }
 xdotool keyup alt
+sleep 1
+rung=$(($(bells) - before))
+[ "$rung" -eq 1 ] || fail "the move that skipped a step rang $rung bells, not one"
+before=$(bells)
 ok
-within 10 eval '[ "$(bells)" -ge 2 ]' || fail "no bell for OK on the incomplete curve"
+within 10 eval '[ "$(bells)" -gt "$before" ]' || fail "no bell for OK on the incomplete curve"
+sleep 1
+rung=$(($(bells) - before))
+[ "$rung" -eq 1 ] || fail "OK on the incomplete curve rang $rung bells, not one"
 wait_for "the refusal" 'prompt_is_not "$p_draw"'
-check "one bell each" is "$(bells)" 2
 
 quit_from_the_keyboard
 echo "PASS: the Option key after Alt+Tab and in an inactive window; strokes over the right edge; the bell"
