@@ -304,3 +304,29 @@ TEST_P(ButtonlessStroke, OverTheRightEdgeCompletesTheCurve) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Step, ButtonlessStroke, ::testing::Values(4, 3, 7, 10));
+
+// Asking for the Option key is a round trip to the window system: a move
+// over the chart that cannot draw (the start phase) asks nothing, a move
+// while the curve can be drawn asks once, with Alt held or not.
+class HandCurveKeyQueries : public ShownWindow {
+ protected:
+  fw::Integer QueriesFor100Moves() {
+    const fw::Integer before = fw::Keyboard::OptionKeyQueries();
+    for (int n = 0; n < 100; ++n) QTest::mouseMove(q().diagram()->Widget(), QPoint(5 + 4 * n, 100 + n % 7));
+    return fw::Keyboard::OptionKeyQueries() - before;
+  }
+};
+
+TEST_F(HandCurveKeyQueries, OnlyAMoveThatCouldDrawAsksForTheKey) {
+  fwtest::KeyboardTo(q().Widget());
+  fwtest::Alt(true);
+  EXPECT_EQ(q().Phase, 1);
+  EXPECT_EQ(QueriesFor100Moves(), 0) << "start phase";
+  q().Phase = 3;
+  q().friFld()->SetText("Hand");
+  q().friFld()->SetVisible(true);
+  EXPECT_EQ(QueriesFor100Moves(), 100) << "drawing, Alt held";
+  EXPECT_GT(q().ix.size(), 1u);
+  fwtest::Alt(false);
+  EXPECT_EQ(QueriesFor100Moves(), 100) << "drawing, Alt free";
+}
