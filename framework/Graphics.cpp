@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "Canvas.h"
@@ -55,6 +56,7 @@ Integer Graphics::Height() const { return canvas_->Height(); }
 void Graphics::DrawString(const String& text, Integer x, Integer y) {
   if (text.empty()) return;
   QPainter& p = Painter();
+  canvas_->Touch(0, 0, canvas_->Width() - 1, canvas_->Height() - 1);
   p.setFont(detail::MakeFont(textFont_, textSize_, bold_));
   p.drawText(QPoint(C(x), C(y)), detail::ToQ(text));
 }
@@ -69,11 +71,14 @@ Double Graphics::StringWidth(const String& text) const {
 void Graphics::DrawLine(Integer x1, Integer y1, Integer x2, Integer y2) {
   QPainter& p = Painter();
   const QPoint a(C(x1), C(y1)), b(C(x2), C(y2));
+  canvas_->Touch(std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::max(a.x(), b.x()), std::max(a.y(), b.y()));
   if (Scaled()) {
+    // Both end points belong to the line: the line's square caps do not
+    // always cover all the device pixels of an end.
     const QPointF o(kStrokeCentre, kStrokeCentre);
-    if (a != b) p.drawLine(QLineF(a + o, b + o));
-    p.drawPoint(QPointF(a) + o);
-    p.drawPoint(QPointF(b) + o);
+    const QPointF ends[2] = {QPointF(a) + o, QPointF(b) + o};
+    if (a != b) p.drawLine(QLineF(ends[0], ends[1]));
+    p.drawPoints(ends, 2);
     return;
   }
   if (a.x() == b.x() || a.y() == b.y()) {
@@ -96,11 +101,39 @@ void Graphics::DrawLine(Integer x1, Integer y1, Integer x2, Integer y2) {
 void Graphics::DrawPolyline(const std::vector<Integer>& xy) {
   const std::size_t n = xy.size() / 2;
   if (n == 0) return;
-  if (n == 1 || Scaled()) {
-    for (std::size_t i = n == 1 ? 0 : 1; i < n; ++i) {
-      const std::size_t from = i == 0 ? 0 : 2 * i - 2;
-      DrawLine(xy[from], xy[from + 1], xy[2 * i], xy[2 * i + 1]);
+  if (n == 1) {
+    DrawLine(xy[0], xy[1], xy[0], xy[1]);
+    return;
+  }
+  int left = C(xy[0]), top = C(xy[1]), right = left, bottom = top;
+  for (std::size_t i = 1; i < n; ++i) {
+    left = std::min(left, C(xy[2 * i]));
+    right = std::max(right, C(xy[2 * i]));
+    top = std::min(top, C(xy[2 * i + 1]));
+    bottom = std::max(bottom, C(xy[2 * i + 1]));
+  }
+  canvas_->Touch(left, top, right, bottom);
+  if (Scaled()) {
+    // In one call each: the segments, and as points every point (both ends
+    // belong to each segment, as in DrawLine).
+    const QPointF o(kStrokeCentre, kStrokeCentre);
+    std::vector<QLineF> lines;
+    std::vector<QPointF> dots;
+    lines.reserve(n - 1);
+    dots.reserve(n);
+    QPoint a(C(xy[0]), C(xy[1]));
+    dots.push_back(QPointF(a) + o);
+    for (std::size_t i = 1; i < n; ++i) {
+      const QPoint b(C(xy[2 * i]), C(xy[2 * i + 1]));
+      if (a != b) {
+        lines.emplace_back(a + o, b + o);
+        dots.push_back(QPointF(b) + o);
+      }
+      a = b;
     }
+    QPainter& p = Painter();
+    if (!lines.empty()) p.drawLines(lines.data(), static_cast<int>(lines.size()));
+    p.drawPoints(dots.data(), static_cast<int>(dots.size()));
     return;
   }
   // In one call each: the segments as separate lines, each rasterized as
@@ -136,6 +169,7 @@ void Graphics::DrawRect(Integer left, Integer top, Integer width, Integer height
   if (w == 0 || h == 0) return;
   const int l = C(left), t = C(top);
   QPainter& p = Painter();
+  canvas_->Touch(l, t, l + w - 1, t + h - 1);
   const QColor c = detail::ToQColor(foreColor_);
   // The outline is the outermost ring of pixels of the area.
   p.fillRect(QRect(l, t, w, 1), c);
@@ -148,6 +182,7 @@ void Graphics::FillRect(Integer left, Integer top, Integer width, Integer height
   const int w = Extent(width), h = Extent(height);
   if (w == 0 || h == 0) return;
   Painter().fillRect(QRect(C(left), C(top), w, h), detail::ToQColor(foreColor_));
+  canvas_->Touch(C(left), C(top), C(left) + w - 1, C(top) + h - 1);
 }
 
 void Graphics::DrawOval(Integer left, Integer top, Integer width, Integer height) {
@@ -164,6 +199,7 @@ void Graphics::PaintOval(Integer left, Integer top, Integer width, Integer heigh
   const int w = Extent(width), h = Extent(height);
   if (w == 0 || h == 0) return;
   QPainter& p = Painter();
+  canvas_->Touch(C(left), C(top), C(left) + w - 1, C(top) + h - 1);
   const QColor c = detail::ToQColor(foreColor_);
   if (w <= 2 || h <= 2) {
     p.fillRect(QRect(C(left), C(top), w, h), c);
@@ -184,6 +220,8 @@ void Graphics::FillPolygon(const std::vector<Integer>& points) {
   const double o = Scaled() ? kStrokeCentre : 0.0;
   for (std::size_t i = 1; i + 1 < points.size(); i += 2) poly << QPointF(C(points[i]) + o, C(points[i + 1]) + o);
   QPainter& p = Painter();
+  const QRect bounds = poly.boundingRect().toAlignedRect();
+  canvas_->Touch(bounds.left(), bounds.top(), bounds.right(), bounds.bottom());
   p.setBrush(detail::ToQColor(foreColor_));
   if (poly.size() == 1) {
     p.drawPoint(poly[0]);

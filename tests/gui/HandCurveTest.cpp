@@ -1,6 +1,8 @@
 // Drawing an input curve by hand: Option-key moves over the chart take one
 // point per 10-pixel step, refuse skipped steps with a beep and draw rings.
 #include <QMainWindow>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QTest>
 
 #include <vector>
@@ -329,4 +331,26 @@ TEST_F(HandCurveKeyQueries, OnlyAMoveThatCouldDrawAsksForTheKey) {
   EXPECT_GT(q().ix.size(), 1u);
   fwtest::Alt(false);
   EXPECT_EQ(QueriesFor100Moves(), 100) << "drawing, Alt free";
+}
+
+// A drawn point repaints the area of its segment and ring (a pixel to spare
+// round it), not the whole chart.
+TEST_F(HandCurve, ADrawnPointRepaintsWhatItCovers) {
+  struct Region : QObject {
+    QRegion painted;
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(e)->region();
+      return false;
+    }
+  } region;
+  Move(9, 100);
+  QApplication::processEvents();
+  chart().Widget()->installEventFilter(&region);
+  Move(19, 120);  // the segment from (10, 100) to (20, 120), the ring from (18, 118) to (22, 122)
+  ASSERT_EQ(q().ix.size(), 3u);
+  QApplication::processEvents();
+  EXPECT_EQ(region.painted, QRegion(QRect(QPoint(9, 99), QPoint(23, 123))));
+  const QImage shown = chart().Widget()->grab(QRect(9, 99, 15, 25)).toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(shown.pixel(20 - 9, 118 - 99), qRgb(0, 0, 0));        // the ring's top
+  EXPECT_EQ(shown.pixel(20 - 9, 120 - 99), qRgb(255, 255, 255));  // its centre
 }
