@@ -164,6 +164,37 @@ void Graphics::DrawPolyline(const std::vector<Integer>& xy) {
   if (!dots.empty()) p.drawPoints(dots.data(), static_cast<int>(dots.size()));
 }
 
+void Graphics::DrawLines(const std::vector<Integer>& ends) {
+  const std::size_t n = ends.size() / 4;
+  if (!Scaled()) {
+    for (std::size_t i = 0; i < n; ++i) DrawLine(ends[4 * i], ends[4 * i + 1], ends[4 * i + 2], ends[4 * i + 3]);
+    return;
+  }
+  if (n == 0) return;
+  // In one call each, as DrawLine draws them one by one: the lines, and both
+  // ends of each as points.
+  const QPointF o(kStrokeCentre, kStrokeCentre);
+  std::vector<QLineF> lines;
+  std::vector<QPointF> dots;
+  lines.reserve(n);
+  dots.reserve(2 * n);
+  int left = C(ends[0]), top = C(ends[1]), right = left, bottom = top;
+  for (std::size_t i = 0; i < n; ++i) {
+    const QPoint a(C(ends[4 * i]), C(ends[4 * i + 1])), b(C(ends[4 * i + 2]), C(ends[4 * i + 3]));
+    left = std::min({left, a.x(), b.x()});
+    right = std::max({right, a.x(), b.x()});
+    top = std::min({top, a.y(), b.y()});
+    bottom = std::max({bottom, a.y(), b.y()});
+    if (a != b) lines.emplace_back(a + o, b + o);
+    dots.push_back(QPointF(a) + o);
+    dots.push_back(QPointF(b) + o);
+  }
+  canvas_->Touch(left, top, right, bottom);
+  QPainter& p = Painter();
+  if (!lines.empty()) p.drawLines(lines.data(), static_cast<int>(lines.size()));
+  p.drawPoints(dots.data(), static_cast<int>(dots.size()));
+}
+
 void Graphics::DrawRect(Integer left, Integer top, Integer width, Integer height) {
   const int w = Extent(width), h = Extent(height);
   if (w == 0 || h == 0) return;
