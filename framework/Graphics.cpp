@@ -29,6 +29,13 @@ int Extent(Integer v) { return std::clamp<Integer>(v, 0, 2 * kDrawLimit); }
 // pixels of that canvas pixel: its centre lies half a canvas pixel further on.
 constexpr double kStrokeCentre = 0.5;
 
+// Whether the square caps of such a line cover the device pixels of its end
+// points. At a ratio k the device pixels of an end lie within (k - 1) / 2 of
+// its centre on either axis, the cap reaches k / 2 from it in every
+// direction: all of them lie inside for k of 2 and 3, whatever the line's
+// direction. At a ratio like 1.5 an end pixel's edge lies on the cap's edge.
+bool CapsCoverEnds(double ratio) { return ratio == 2 || ratio == 3; }
+
 }  // namespace
 
 Graphics::Graphics(Canvas& canvas) : canvas_(&canvas) {}
@@ -78,7 +85,7 @@ void Graphics::DrawLine(Integer x1, Integer y1, Integer x2, Integer y2) {
     const QPointF o(kStrokeCentre, kStrokeCentre);
     const QPointF ends[2] = {QPointF(a) + o, QPointF(b) + o};
     if (a != b) p.drawLine(QLineF(ends[0], ends[1]));
-    p.drawPoints(ends, 2);
+    if (a == b || !CapsCoverEnds(canvas_->DeviceRatio())) p.drawPoints(ends, 2);
     return;
   }
   if (a.x() == b.x() || a.y() == b.y()) {
@@ -114,26 +121,30 @@ void Graphics::DrawPolyline(const std::vector<Integer>& xy) {
   }
   canvas_->Touch(left, top, right, bottom);
   if (Scaled()) {
-    // In one call each: the segments, and as points every point (both ends
-    // belong to each segment, as in DrawLine).
+    // In one call each: the segments, and as points every point where the
+    // segments' caps may miss some of its pixels (both ends belong to each
+    // segment, as in DrawLine).
     const QPointF o(kStrokeCentre, kStrokeCentre);
     std::vector<QLineF> lines;
     std::vector<QPointF> dots;
     lines.reserve(n - 1);
     dots.reserve(n);
+    const bool capsCoverEnds = CapsCoverEnds(canvas_->DeviceRatio());
     QPoint a(C(xy[0]), C(xy[1]));
-    dots.push_back(QPointF(a) + o);
+    if (!capsCoverEnds) dots.push_back(QPointF(a) + o);
     for (std::size_t i = 1; i < n; ++i) {
       const QPoint b(C(xy[2 * i]), C(xy[2 * i + 1]));
       if (a != b) {
         lines.emplace_back(a + o, b + o);
-        dots.push_back(QPointF(b) + o);
+        if (!capsCoverEnds) dots.push_back(QPointF(b) + o);
       }
       a = b;
     }
+    // A run of one point only: the point.
+    if (lines.empty() && dots.empty()) dots.push_back(QPointF(a) + o);
     QPainter& p = Painter();
     if (!lines.empty()) p.drawLines(lines.data(), static_cast<int>(lines.size()));
-    p.drawPoints(dots.data(), static_cast<int>(dots.size()));
+    if (!dots.empty()) p.drawPoints(dots.data(), static_cast<int>(dots.size()));
     return;
   }
   // In one call each: the segments as separate lines, each rasterized as
@@ -172,12 +183,13 @@ void Graphics::DrawLines(const std::vector<Integer>& ends) {
   }
   if (n == 0) return;
   // In one call each, as DrawLine draws them one by one: the lines, and both
-  // ends of each as points.
+  // ends of each as points where the caps may miss some of their pixels.
   const QPointF o(kStrokeCentre, kStrokeCentre);
   std::vector<QLineF> lines;
   std::vector<QPointF> dots;
   lines.reserve(n);
   dots.reserve(2 * n);
+  const bool capsCoverEnds = CapsCoverEnds(canvas_->DeviceRatio());
   int left = C(ends[0]), top = C(ends[1]), right = left, bottom = top;
   for (std::size_t i = 0; i < n; ++i) {
     const QPoint a(C(ends[4 * i]), C(ends[4 * i + 1])), b(C(ends[4 * i + 2]), C(ends[4 * i + 3]));
@@ -186,13 +198,15 @@ void Graphics::DrawLines(const std::vector<Integer>& ends) {
     top = std::min({top, a.y(), b.y()});
     bottom = std::max({bottom, a.y(), b.y()});
     if (a != b) lines.emplace_back(a + o, b + o);
-    dots.push_back(QPointF(a) + o);
-    dots.push_back(QPointF(b) + o);
+    if (a == b || !capsCoverEnds) {
+      dots.push_back(QPointF(a) + o);
+      dots.push_back(QPointF(b) + o);
+    }
   }
   canvas_->Touch(left, top, right, bottom);
   QPainter& p = Painter();
   if (!lines.empty()) p.drawLines(lines.data(), static_cast<int>(lines.size()));
-  p.drawPoints(dots.data(), static_cast<int>(dots.size()));
+  if (!dots.empty()) p.drawPoints(dots.data(), static_cast<int>(dots.size()));
 }
 
 void Graphics::DrawRect(Integer left, Integer top, Integer width, Integer height) {
