@@ -18,8 +18,8 @@ build: setup
 run: build
 	./$(BUILD)/shell/quenlo
 
-# The benchmarks run briefly (to see that they run), then each fuzz target
-# for FUZZ_SECONDS, then every test under AddressSanitizer and UBSan, then
+# The benchmarks run briefly (to see that they run), then the fuzz targets
+# side by side for FUZZ_SECONDS, then every test under AddressSanitizer and UBSan, then
 # every test of the normal build. The soak test runs a fifth of its 10 000
 # actions under the sanitizers, where it would take three times the rest.
 test: build
@@ -40,8 +40,9 @@ bench: build
 startup: build
 	bash bench/startup/measure.sh $(BUILD)
 
-# The libFuzzer targets (clang, no Qt), each run for FUZZ_SECONDS from its
-# seeds in fuzz/corpus; a finding fails the run. FUZZ_TARGETS picks some.
+# The libFuzzer targets (clang, no Qt), all at once, each on one core for
+# FUZZ_SECONDS from its seeds in fuzz/corpus; a finding fails the run.
+# FUZZ_TARGETS picks some.
 fuzz: setup
 	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DQUENLO_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)

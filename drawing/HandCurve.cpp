@@ -10,11 +10,13 @@
 // draws it: the segment from the point before and a ring on the new point.
 // A stroke without a button gets one last move where it leaves the chart, on
 // the chart's edge, so a stroke over the right edge takes the last point.
+// The key is asked for last: the window system answers it only by a round
+// trip (to the X server), which a move that cannot draw does without.
 void Q::diagram_MouseMove(fw::Canvas& me, Integer X, Integer Y) {
-  if (!fw::Keyboard::OptionKey()) return;
   fw::TextField* shape = friFld();
   if (shape == nullptr || shape->Text() != model::kShapeHand) return;
   if (!shape->Visible()) return;
+  if (!fw::Keyboard::OptionKey()) return;
 
   Time = model::kHandSteps;
   if (fw::Slider* zoom = SlidX()) zoom->SetValue(100);

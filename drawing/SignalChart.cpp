@@ -37,16 +37,16 @@ void HorizontalGrid(fw::Graphics& g, Integer W, Integer H, Integer yZero, fw::Si
   upper = std::min<std::int64_t>(upper, std::int64_t{fw::ToInteger(fw::Ceil(iBottom))} + 1);
   if (lower > upper) return;
 
+  std::vector<Integer> lines;
+  const auto line = [&lines, W](Integer y) { lines.insert(lines.end(), {0, y, W, y}); };
   if (std::fabs(half) >= 1) {
-    for (std::int64_t i = lower; i <= upper; ++i) {
-      const Integer y = row(i);
-      g.DrawLine(0, y, W, y);
-    }
-    return;
+    for (std::int64_t i = lower; i <= upper; ++i) line(row(i));
+  } else {
+    const std::int64_t from = std::max<std::int64_t>(0, std::min(row(lower), row(upper)));
+    const std::int64_t to = std::min<std::int64_t>(lastRow, std::max(row(lower), row(upper)));
+    for (std::int64_t y = from; y <= to; ++y) line(static_cast<Integer>(y));
   }
-  const std::int64_t from = std::max<std::int64_t>(0, std::min(row(lower), row(upper)));
-  const std::int64_t to = std::min<std::int64_t>(lastRow, std::max(row(lower), row(upper)));
-  for (std::int64_t y = from; y <= to; ++y) g.DrawLine(0, static_cast<Integer>(y), W, static_cast<Integer>(y));
+  g.DrawLines(lines);
 }
 
 // The vertical grid: a line every 10 shown steps, x = Round(u * 5000 / Ts)
@@ -56,18 +56,18 @@ void VerticalGrid(const Q& q, fw::Graphics& g, Integer H) {
   const fw::Double Ts = fw::Val(TextOf(q.TimeLab()));
   if (!(Ts > 0) || !std::isfinite(Ts)) return;
   auto lineAt = [Ts](std::int64_t u) { return fw::ToInteger(fw::Round(static_cast<fw::Double>(u * 5000) / Ts)); };
+  std::vector<Integer> lines;
+  const auto line = [&lines, H](Integer x) { lines.insert(lines.end(), {x, 0, x, H}); };
   if (Ts <= 5000) {
-    for (std::int64_t u = 1; u <= fw::Floor(fw::Val(TextOf(q.TimeLab())) / 10); ++u) {
-      const Integer x = lineAt(u);
-      g.DrawLine(x, 0, x, H);
-    }
-    return;
+    for (std::int64_t u = 1; u <= fw::Floor(fw::Val(TextOf(q.TimeLab())) / 10); ++u) line(lineAt(u));
+  } else {
+    const std::int64_t last = static_cast<std::int64_t>(fw::Floor(Ts / 10));
+    const std::int64_t from = std::max<std::int64_t>(0, lineAt(1));
+    const fw::Double lastX = fw::Round(static_cast<fw::Double>(last) * 5000 / Ts);
+    const std::int64_t to = std::min<std::int64_t>(kSurfaceSide, fw::ToInteger(lastX));
+    for (std::int64_t x = from; x <= to; ++x) line(static_cast<Integer>(x));
   }
-  const std::int64_t last = static_cast<std::int64_t>(fw::Floor(Ts / 10));
-  const std::int64_t from = std::max<std::int64_t>(0, lineAt(1));
-  const fw::Double lastX = fw::Round(static_cast<fw::Double>(last) * 5000 / Ts);
-  const std::int64_t to = std::min<std::int64_t>(kSurfaceSide, fw::ToInteger(lastX));
-  for (std::int64_t x = from; x <= to; ++x) g.DrawLine(static_cast<Integer>(x), 0, static_cast<Integer>(x), H);
+  g.DrawLines(lines);
 }
 
 }  // namespace

@@ -103,6 +103,7 @@ class CanvasWidget : public QWidget {
       if (owner_ == nullptr) return;
     }
     owner_->EndPainting();
+    owner_->shownRight_ = owner_->shownLeft_ - 1;
     QPainter p(this);
     p.setClipRect(event->rect());
     if (!owner_->transparent_) p.fillRect(rect(), palette().window());
@@ -189,9 +190,26 @@ QPainter& Canvas::Painter() {
   painter_->setRenderHint(QPainter::Antialiasing, false);
   painter_->setRenderHint(QPainter::TextAntialiasing, true);
   painter_->setClipRect(0, 0, Width(), Height());
-  // The widget shows the surface once the program is done drawing.
-  if (Widget() != nullptr) Widget()->update();
   return *painter_;
+}
+
+void Canvas::Touch(int left, int top, int right, int bottom) {
+  if (right < left || bottom < top) return;
+  if (shownRight_ < shownLeft_) {
+    shownLeft_ = left, shownTop_ = top, shownRight_ = right, shownBottom_ = bottom;
+  } else if (left >= shownLeft_ && top >= shownTop_ && right <= shownRight_ && bottom <= shownBottom_) {
+    return;  // the widget is to show it already
+  } else {
+    shownLeft_ = std::min(shownLeft_, left);
+    shownTop_ = std::min(shownTop_, top);
+    shownRight_ = std::max(shownRight_, right);
+    shownBottom_ = std::max(shownBottom_, bottom);
+  }
+  // A canvas pixel to spare on every side: at a ratio like 1.5 the window
+  // system may round the device pixels of a canvas pixel's edge either way.
+  if (Widget() != nullptr) {
+    Widget()->update(QRect(QPoint(shownLeft_ - 1, shownTop_ - 1), QPoint(shownRight_ + 1, shownBottom_ + 1)));
+  }
 }
 
 void Canvas::EndPainting() const {
@@ -286,6 +304,7 @@ void Canvas::RunPaint(bool clear) {
   }
   EndPainting();
   if (Widget() != nullptr) Widget()->update();
+  shownLeft_ = 0, shownTop_ = 0, shownRight_ = Width() - 1, shownBottom_ = Height() - 1;
 }
 
 void Canvas::PaintNow() { RunPaint(true); }

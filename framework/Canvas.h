@@ -33,10 +33,11 @@ namespace fw {
 // canvas keeps open from the first drawing operation of a run to the next
 // moment the surface is used otherwise: shown by the widget's paint event,
 // cleared by Refresh, grown or cut by a change of size or ratio, or read
-// through Surface(), PixelAt or PixelIsBlank. Opening the painter schedules
-// the widget to show the surface, so what is drawn outside the Paint event
-// reaches the screen by itself, after the run of drawing that the program is
-// in. Nothing but the painter touches the surface while it is open.
+// through Surface(), PixelAt or PixelIsBlank. What is drawn outside the Paint
+// event reaches the screen by itself, after the run of drawing that the
+// program is in: the widget repaints the area that the run's operations
+// covered (with a canvas pixel to spare round it), a Paint event the whole
+// canvas. Nothing but the painter touches the surface while it is open.
 //
 // Pointer: MouseDown and MouseMove report the pointer in the canvas's pixels,
 // the moves also without a button. When the pointer leaves the canvas, one
@@ -92,6 +93,9 @@ class Canvas : public Control {
   // The shared painter on the surface (opened on demand), and its end.
   QPainter& Painter();
   void EndPainting() const;
+  // Has the widget show the canvas pixels that a drawing operation covers
+  // (left, top, right, bottom, inclusive) once the program is done drawing.
+  void Touch(int left, int top, int right, int bottom);
   // Takes on the ratio of the widget's screen if it differs from the surface's.
   void FollowScreenRatio();
 
@@ -100,6 +104,9 @@ class Canvas : public Control {
   // The colour that the open painter's pen carries, once set.
   Color penColor_;
   bool penSet_ = false;
+  // The canvas pixels the widget is to show at its next paint event (left,
+  // top, right, bottom, inclusive; none while right < left).
+  int shownLeft_ = 0, shownTop_ = 0, shownRight_ = -1, shownBottom_ = -1;
   std::unique_ptr<fw::Graphics> graphics_;
   double ratio_ = 1;
   bool acceptFocus_ = false;

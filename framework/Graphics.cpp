@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "Canvas.h"
@@ -27,6 +28,13 @@ int Extent(Integer v) { return std::clamp<Integer>(v, 0, 2 * kDrawLimit); }
 // At a ratio above 1 a line through the canvas pixel x must cover the device
 // pixels of that canvas pixel: its centre lies half a canvas pixel further on.
 constexpr double kStrokeCentre = 0.5;
+
+// Whether the square caps of such a line cover the device pixels of its end
+// points. At a ratio k the device pixels of an end lie within (k - 1) / 2 of
+// its centre on either axis, the cap reaches k / 2 from it in every
+// direction: all of them lie inside for k of 2 and 3, whatever the line's
+// direction. At a ratio like 1.5 an end pixel's edge lies on the cap's edge.
+bool CapsCoverEnds(double ratio) { return ratio == 2 || ratio == 3; }
 
 }  // namespace
 
@@ -55,6 +63,7 @@ Integer Graphics::Height() const { return canvas_->Height(); }
 void Graphics::DrawString(const String& text, Integer x, Integer y) {
   if (text.empty()) return;
   QPainter& p = Painter();
+  canvas_->Touch(0, 0, canvas_->Width() - 1, canvas_->Height() - 1);
   p.setFont(detail::MakeFont(textFont_, textSize_, bold_));
   p.drawText(QPoint(C(x), C(y)), detail::ToQ(text));
 }
@@ -69,11 +78,14 @@ Double Graphics::StringWidth(const String& text) const {
 void Graphics::DrawLine(Integer x1, Integer y1, Integer x2, Integer y2) {
   QPainter& p = Painter();
   const QPoint a(C(x1), C(y1)), b(C(x2), C(y2));
+  canvas_->Touch(std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::max(a.x(), b.x()), std::max(a.y(), b.y()));
   if (Scaled()) {
+    // Both end points belong to the line: the line's square caps do not
+    // always cover all the device pixels of an end.
     const QPointF o(kStrokeCentre, kStrokeCentre);
-    if (a != b) p.drawLine(QLineF(a + o, b + o));
-    p.drawPoint(QPointF(a) + o);
-    p.drawPoint(QPointF(b) + o);
+    const QPointF ends[2] = {QPointF(a) + o, QPointF(b) + o};
+    if (a != b) p.drawLine(QLineF(ends[0], ends[1]));
+    if (a == b || !CapsCoverEnds(canvas_->DeviceRatio())) p.drawPoints(ends, 2);
     return;
   }
   if (a.x() == b.x() || a.y() == b.y()) {
@@ -96,11 +108,43 @@ void Graphics::DrawLine(Integer x1, Integer y1, Integer x2, Integer y2) {
 void Graphics::DrawPolyline(const std::vector<Integer>& xy) {
   const std::size_t n = xy.size() / 2;
   if (n == 0) return;
-  if (n == 1 || Scaled()) {
-    for (std::size_t i = n == 1 ? 0 : 1; i < n; ++i) {
-      const std::size_t from = i == 0 ? 0 : 2 * i - 2;
-      DrawLine(xy[from], xy[from + 1], xy[2 * i], xy[2 * i + 1]);
+  if (n == 1) {
+    DrawLine(xy[0], xy[1], xy[0], xy[1]);
+    return;
+  }
+  int left = C(xy[0]), top = C(xy[1]), right = left, bottom = top;
+  for (std::size_t i = 1; i < n; ++i) {
+    left = std::min(left, C(xy[2 * i]));
+    right = std::max(right, C(xy[2 * i]));
+    top = std::min(top, C(xy[2 * i + 1]));
+    bottom = std::max(bottom, C(xy[2 * i + 1]));
+  }
+  canvas_->Touch(left, top, right, bottom);
+  if (Scaled()) {
+    // In one call each: the segments, and as points every point where the
+    // segments' caps may miss some of its pixels (both ends belong to each
+    // segment, as in DrawLine).
+    const QPointF o(kStrokeCentre, kStrokeCentre);
+    std::vector<QLineF> lines;
+    std::vector<QPointF> dots;
+    lines.reserve(n - 1);
+    dots.reserve(n);
+    const bool capsCoverEnds = CapsCoverEnds(canvas_->DeviceRatio());
+    QPoint a(C(xy[0]), C(xy[1]));
+    if (!capsCoverEnds) dots.push_back(QPointF(a) + o);
+    for (std::size_t i = 1; i < n; ++i) {
+      const QPoint b(C(xy[2 * i]), C(xy[2 * i + 1]));
+      if (a != b) {
+        lines.emplace_back(a + o, b + o);
+        if (!capsCoverEnds) dots.push_back(QPointF(b) + o);
+      }
+      a = b;
     }
+    // A run of one point only: the point.
+    if (lines.empty() && dots.empty()) dots.push_back(QPointF(a) + o);
+    QPainter& p = Painter();
+    if (!lines.empty()) p.drawLines(lines.data(), static_cast<int>(lines.size()));
+    if (!dots.empty()) p.drawPoints(dots.data(), static_cast<int>(dots.size()));
     return;
   }
   // In one call each: the segments as separate lines, each rasterized as
@@ -131,11 +175,46 @@ void Graphics::DrawPolyline(const std::vector<Integer>& xy) {
   if (!dots.empty()) p.drawPoints(dots.data(), static_cast<int>(dots.size()));
 }
 
+void Graphics::DrawLines(const std::vector<Integer>& ends) {
+  const std::size_t n = ends.size() / 4;
+  if (!Scaled()) {
+    for (std::size_t i = 0; i < n; ++i) DrawLine(ends[4 * i], ends[4 * i + 1], ends[4 * i + 2], ends[4 * i + 3]);
+    return;
+  }
+  if (n == 0) return;
+  // In one call each, as DrawLine draws them one by one: the lines, and both
+  // ends of each as points where the caps may miss some of their pixels.
+  const QPointF o(kStrokeCentre, kStrokeCentre);
+  std::vector<QLineF> lines;
+  std::vector<QPointF> dots;
+  lines.reserve(n);
+  dots.reserve(2 * n);
+  const bool capsCoverEnds = CapsCoverEnds(canvas_->DeviceRatio());
+  int left = C(ends[0]), top = C(ends[1]), right = left, bottom = top;
+  for (std::size_t i = 0; i < n; ++i) {
+    const QPoint a(C(ends[4 * i]), C(ends[4 * i + 1])), b(C(ends[4 * i + 2]), C(ends[4 * i + 3]));
+    left = std::min({left, a.x(), b.x()});
+    right = std::max({right, a.x(), b.x()});
+    top = std::min({top, a.y(), b.y()});
+    bottom = std::max({bottom, a.y(), b.y()});
+    if (a != b) lines.emplace_back(a + o, b + o);
+    if (a == b || !capsCoverEnds) {
+      dots.push_back(QPointF(a) + o);
+      dots.push_back(QPointF(b) + o);
+    }
+  }
+  canvas_->Touch(left, top, right, bottom);
+  QPainter& p = Painter();
+  if (!lines.empty()) p.drawLines(lines.data(), static_cast<int>(lines.size()));
+  if (!dots.empty()) p.drawPoints(dots.data(), static_cast<int>(dots.size()));
+}
+
 void Graphics::DrawRect(Integer left, Integer top, Integer width, Integer height) {
   const int w = Extent(width), h = Extent(height);
   if (w == 0 || h == 0) return;
   const int l = C(left), t = C(top);
   QPainter& p = Painter();
+  canvas_->Touch(l, t, l + w - 1, t + h - 1);
   const QColor c = detail::ToQColor(foreColor_);
   // The outline is the outermost ring of pixels of the area.
   p.fillRect(QRect(l, t, w, 1), c);
@@ -148,6 +227,7 @@ void Graphics::FillRect(Integer left, Integer top, Integer width, Integer height
   const int w = Extent(width), h = Extent(height);
   if (w == 0 || h == 0) return;
   Painter().fillRect(QRect(C(left), C(top), w, h), detail::ToQColor(foreColor_));
+  canvas_->Touch(C(left), C(top), C(left) + w - 1, C(top) + h - 1);
 }
 
 void Graphics::DrawOval(Integer left, Integer top, Integer width, Integer height) {
@@ -164,6 +244,7 @@ void Graphics::PaintOval(Integer left, Integer top, Integer width, Integer heigh
   const int w = Extent(width), h = Extent(height);
   if (w == 0 || h == 0) return;
   QPainter& p = Painter();
+  canvas_->Touch(C(left), C(top), C(left) + w - 1, C(top) + h - 1);
   const QColor c = detail::ToQColor(foreColor_);
   if (w <= 2 || h <= 2) {
     p.fillRect(QRect(C(left), C(top), w, h), c);
@@ -184,6 +265,8 @@ void Graphics::FillPolygon(const std::vector<Integer>& points) {
   const double o = Scaled() ? kStrokeCentre : 0.0;
   for (std::size_t i = 1; i + 1 < points.size(); i += 2) poly << QPointF(C(points[i]) + o, C(points[i + 1]) + o);
   QPainter& p = Painter();
+  const QRect bounds = poly.boundingRect().toAlignedRect();
+  canvas_->Touch(bounds.left(), bounds.top(), bounds.right(), bounds.bottom());
   p.setBrush(detail::ToQColor(foreColor_));
   if (poly.size() == 1) {
     p.drawPoint(poly[0]);

@@ -45,6 +45,10 @@ class Graphics {
   // without its y is left out). The same pixels as DrawLine between each
   // point and the next, at less cost for a long run of them.
   void DrawPolyline(const std::vector<Integer>& xy);
+  // Separate lines: ends holds x1, y1, x2, y2 of each line from element 0 (an
+  // incomplete last line is left out). The same pixels as DrawLine for each,
+  // at less cost for many of them.
+  void DrawLines(const std::vector<Integer>& ends);
   // Rectangles and ovals take left, top, width, height; the outline lies
   // inside that area.
   void DrawRect(Integer left, Integer top, Integer width, Integer height);

@@ -13,6 +13,7 @@ namespace fw {
 namespace {
 
 Integer beeps = 0;
+Integer optionKeyQueries = 0;
 
 struct Substitute {
   const char* requested;
@@ -54,8 +55,11 @@ bool Keyboard::OptionKey() {
   // Alt may go down or up while another program has the keyboard, and no
   // event of this program then tells of it.
   if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return false;
+  if (optionKeyQueries < std::numeric_limits<Integer>::max()) ++optionKeyQueries;
   return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::AltModifier);
 }
+
+Integer Keyboard::OptionKeyQueries() { return optionKeyQueries; }
 
 String ResolveFontFamily(const String& requested) {
   if (requested.empty()) return "Liberation Sans";

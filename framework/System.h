@@ -15,6 +15,9 @@ struct Keyboard {
   // at the moment of asking, whichever window had the keyboard when the key
   // went down or up.
   static bool OptionKey();
+  // How many times OptionKey asked the window system since the process
+  // started (for tests: each question is a round trip to the X server).
+  static Integer OptionKeyQueries();
 };
 
 // The family that stands in for a font asked for by name: "Handwriting -

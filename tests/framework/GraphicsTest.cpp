@@ -10,6 +10,7 @@
 
 #include "Canvas.h"
 #include "Graphics.h"
+#include "RandomPaths.h"
 #include "System.h"
 
 namespace {
@@ -109,25 +110,8 @@ void ReferenceLine(QImage& image, QPoint a, QPoint b) {
 // and zero-length segments, on the canvas and across its edges.
 TEST(GraphicsLines, FastLinesAndPolylinesGiveTheBarePainterPixels) {
   std::mt19937 random(7);
-  const auto coordinate = [&](bool across, int side) {
-    return static_cast<fw::Integer>(across ? static_cast<int>(random() % (side + 40)) - 20 : random() % side);
-  };
   for (int round = 0; round < 300; ++round) {
-    const bool across = round % 3 == 0;
-    std::vector<fw::Integer> xy;
-    for (int n = 1 + static_cast<int>(random() % 10); n > 0; --n) {
-      fw::Integer x = coordinate(across, 60), y = coordinate(across, 45);
-      // Often a neighbour of the point before, as on a slowly changing curve.
-      if (!xy.empty() && random() % 2 == 0) {
-        x = xy[xy.size() - 2] + static_cast<fw::Integer>(random() % 3) - 1;
-        y = xy.back() + static_cast<fw::Integer>(random() % 3) - 1;
-      }
-      // Often the same column or row as the point before, sometimes the same point.
-      if (!xy.empty() && random() % 3 == 0) x = xy[xy.size() - 2];
-      if (!xy.empty() && random() % 3 == 0) y = xy.back();
-      xy.push_back(x);
-      xy.push_back(y);
-    }
+    const std::vector<fw::Integer> xy = fwtest::RandomPath(random, round % 3 == 0, 60, 45);
     QImage expected(60, 45, QImage::Format_ARGB32_Premultiplied);
     expected.fill(Qt::transparent);
     Canvas polyline, lines;

@@ -1,6 +1,8 @@
 // Drawing an input curve by hand: Option-key moves over the chart take one
 // point per 10-pixel step, refuse skipped steps with a beep and draw rings.
 #include <QMainWindow>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QTest>
 
 #include <vector>
@@ -304,3 +306,51 @@ TEST_P(ButtonlessStroke, OverTheRightEdgeCompletesTheCurve) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Step, ButtonlessStroke, ::testing::Values(4, 3, 7, 10));
+
+// Asking for the Option key is a round trip to the window system: a move
+// over the chart that cannot draw (the start phase) asks nothing, a move
+// while the curve can be drawn asks once, with Alt held or not.
+class HandCurveKeyQueries : public ShownWindow {
+ protected:
+  fw::Integer QueriesFor100Moves() {
+    const fw::Integer before = fw::Keyboard::OptionKeyQueries();
+    for (int n = 0; n < 100; ++n) QTest::mouseMove(q().diagram()->Widget(), QPoint(5 + 4 * n, 100 + n % 7));
+    return fw::Keyboard::OptionKeyQueries() - before;
+  }
+};
+
+TEST_F(HandCurveKeyQueries, OnlyAMoveThatCouldDrawAsksForTheKey) {
+  fwtest::KeyboardTo(q().Widget());
+  fwtest::Alt(true);
+  EXPECT_EQ(q().Phase, 1);
+  EXPECT_EQ(QueriesFor100Moves(), 0) << "start phase";
+  q().Phase = 3;
+  q().friFld()->SetText("Hand");
+  q().friFld()->SetVisible(true);
+  EXPECT_EQ(QueriesFor100Moves(), 100) << "drawing, Alt held";
+  EXPECT_GT(q().ix.size(), 1u);
+  fwtest::Alt(false);
+  EXPECT_EQ(QueriesFor100Moves(), 100) << "drawing, Alt free";
+}
+
+// A drawn point repaints the area of its segment and ring (a pixel to spare
+// round it), not the whole chart.
+TEST_F(HandCurve, ADrawnPointRepaintsWhatItCovers) {
+  struct Region : QObject {
+    QRegion painted;
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(e)->region();
+      return false;
+    }
+  } region;
+  Move(9, 100);
+  QApplication::processEvents();
+  chart().Widget()->installEventFilter(&region);
+  Move(19, 120);  // the segment from (10, 100) to (20, 120), the ring from (18, 118) to (22, 122)
+  ASSERT_EQ(q().ix.size(), 3u);
+  QApplication::processEvents();
+  EXPECT_EQ(region.painted, QRegion(QRect(QPoint(9, 99), QPoint(23, 123))));
+  const QImage shown = chart().Widget()->grab(QRect(9, 99, 15, 25)).toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(shown.pixel(20 - 9, 118 - 99), qRgb(0, 0, 0));        // the ring's top
+  EXPECT_EQ(shown.pixel(20 - 9, 120 - 99), qRgb(255, 255, 255));  // its centre
+}

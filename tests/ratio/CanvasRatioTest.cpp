@@ -7,11 +7,17 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 #include <QTest>
 
+#include <random>
+#include <string>
+#include <vector>
+
 #include "../framework/Fixture.h"
+#include "../framework/RandomPaths.h"
 #include "Canvas.h"
 #include "Graphics.h"
 
@@ -151,6 +157,64 @@ TEST_F(RatioCanvas, FollowsItsWindowToAScreenOfAnotherRatio) {
   EXPECT_EQ(canvas->DeviceRatio(), 1.0);
   EXPECT_EQ(canvas->Surface().size(), QSize(100, 80));
   EXPECT_EQ(canvas->PixelAt(3, 3), kBlue);
+}
+
+// The plain drawing of a line at a ratio above 1 on one bare painter: a line
+// one canvas pixel wide through the centres of the end pixels, and both ends
+// as points. Lines drawn the fast way (level and upright ones as rectangles,
+// a run of them or many apart in one call) must give its pixels, on the canvas and across
+// its edges, at 1.5 and at 2.
+TEST_F(RatioCanvas, FastLinesAndPolylinesGiveThePlainLinesPixels) {
+  ASSERT_EQ(QGuiApplication::screens().size(), 3) << "the platform's screen configuration is missing";
+  ShowAt(100);
+  std::mt19937 random(11);
+  for (auto [x, ratio] : {std::pair{2900, 1.5}, std::pair{1500, 2.0}}) {
+    MoveTo(x, ratio);
+    ASSERT_EQ(canvas->DeviceRatio(), ratio);
+    for (int round = 0; round < 300; ++round) {
+      const std::vector<fw::Integer> xy = fwtest::RandomPath(random, round % 3 == 0, 100, 80);
+      const std::size_t points = xy.size() / 2;
+      canvas->Refresh(true);
+      QImage expected = canvas->Surface().copy();
+      expected.setDevicePixelRatio(ratio);
+      {
+        QPainter p(&expected);
+        p.setClipRect(0, 0, 100, 80);
+        QPen pen(QColor(255, 0, 0));
+        pen.setWidth(1);
+        pen.setCapStyle(Qt::SquareCap);
+        p.setPen(pen);
+        const QPointF o(0.5, 0.5);
+        for (std::size_t i = points == 1 ? 0 : 1; i < points; ++i) {
+          const std::size_t from = i == 0 ? 0 : 2 * i - 2;
+          const QPointF a = QPointF(xy[from], xy[from + 1]) + o, b = QPointF(xy[2 * i], xy[2 * i + 1]) + o;
+          if (a != b) p.drawLine(QLineF(a, b));
+          p.drawPoint(a);
+          p.drawPoint(b);
+        }
+      }
+      for (const std::string way : {"polyline", "lines", "line by line"}) {
+        canvas->Refresh(true);
+        fw::Graphics& g = canvas->Graphics();
+        g.SetForeColor(kRed);
+        std::vector<fw::Integer> ends;
+        for (std::size_t i = points == 1 ? 0 : 1; i < points; ++i) {
+          const std::size_t from = i == 0 ? 0 : 2 * i - 2;
+          ends.insert(ends.end(), {xy[from], xy[from + 1], xy[2 * i], xy[2 * i + 1]});
+          if (way == "line by line") g.DrawLine(xy[from], xy[from + 1], xy[2 * i], xy[2 * i + 1]);
+        }
+        if (way == "polyline") g.DrawPolyline(xy);
+        if (way == "lines") g.DrawLines(ends);
+        const QImage& s = canvas->Surface();
+        ASSERT_EQ(s.size(), expected.size());
+        for (int dy = 0; dy < s.height(); ++dy)
+          for (int dx = 0; dx < s.width(); ++dx)
+            ASSERT_EQ(s.pixel(dx, dy), expected.pixel(dx, dy))
+                << way << " at ratio " << ratio << ", round " << round << " at device pixel "
+                << dx << "," << dy;
+      }
+    }
+  }
 }
 
 }  // namespace
