@@ -70,6 +70,25 @@ void VerticalGrid(const Q& q, fw::Graphics& g, Integer H) {
   g.DrawLines(lines);
 }
 
+// The polyline through the points (x, y pairs) that placed marks, broken
+// where a place is no point: one run per stretch of two or more points.
+void PolylineRuns(fw::Graphics& g, const std::vector<Integer>& points, const std::vector<char>& placed) {
+  if (std::find(placed.begin(), placed.end(), 0) == placed.end()) {
+    g.DrawPolyline(points);
+    return;
+  }
+  std::vector<Integer> run;
+  for (std::size_t j = 0; j <= placed.size(); ++j) {
+    if (j < placed.size() && placed[j]) {
+      run.push_back(points[2 * j]);
+      run.push_back(points[2 * j + 1]);
+      continue;
+    }
+    if (run.size() >= 4) g.DrawPolyline(run);
+    run.clear();
+  }
+}
+
 }  // namespace
 
 // Background, grid every half y unit and every 10 shown steps, frame and the
@@ -119,12 +138,15 @@ void Q::Drw() {
   for (std::int64_t t = 0; t <= steps; ++t) {
     X.push_back(fw::ToInteger(fw::Round(static_cast<fw::Double>(p) * static_cast<fw::Double>(t))));
   }
-  auto Y = [this, a](std::int64_t i, std::int64_t t) {
-    const fw::Single av = a * s.Get(static_cast<Integer>(i), static_cast<Integer>(t));
-    return fw::ToInteger(fw::Round(static_cast<fw::Double>(yZero) - av));
+  // A value's place above the zero line; one that is not finite (the value
+  // is no number, or too large for the scale) is no point of the curve.
+  auto At = [this, a](std::int64_t i, std::int64_t t) {
+    return static_cast<fw::Single>(a * s.Get(static_cast<Integer>(i), static_cast<Integer>(t)));
   };
+  auto Y = [this](fw::Single av) { return fw::ToInteger(fw::Round(static_cast<fw::Double>(yZero) - av)); };
 
   std::vector<Integer> points;
+  std::vector<char> placed;
   std::int64_t k = 0;
   for (std::int64_t i = 1; i <= nSg; ++i) {
     fw::BevelButton* toggle = BBtn(static_cast<Integer>(i));
@@ -135,20 +157,26 @@ void Q::Drw() {
     g.SetTextSize(24);
     g.DrawString(toggle->Caption(), fw::FitInteger(std::int64_t{W} - 30), fw::FitInteger(std::int64_t{H} + 18 - 28 * k));
 
-    // The curve's points, steps 0 to T, as x, y pairs.
+    // The curve's places, steps 0 to T, as x, y pairs, and which of them are
+    // points of the curve.
     points.clear();
+    placed.clear();
     for (std::int64_t j = 0; j <= steps && steps >= 1; ++j) {
+      const fw::Single av = At(i, j);
       points.push_back(X[static_cast<std::size_t>(j)]);
-      points.push_back(Y(i, j));
+      points.push_back(Y(av));
+      placed.push_back(std::isfinite(av) ? 1 : 0);
     }
     if (r <= 1) {
-      // No rings: the segments, all of one colour, in one run.
-      g.DrawPolyline(points);
+      // No rings: the segments, all of one colour, in one run per stretch of points.
+      PolylineRuns(g, points, placed);
       continue;
     }
+    // A segment joins two points; a ring marks a point that begins one.
     for (std::size_t j = 2; j < points.size(); j += 2) {
+      if (!placed[j / 2 - 1]) continue;
       const Integer x1 = points[j - 2], y1 = points[j - 1];
-      g.DrawLine(x1, y1, points[j], points[j + 1]);
+      if (placed[j / 2]) g.DrawLine(x1, y1, points[j], points[j + 1]);
       const Integer left = fw::FitInteger(std::int64_t{x1} - r), top = fw::FitInteger(std::int64_t{y1} - r);
       DrawRing(g, left, top, side, fw::RGB(255, 255, 255), colour);
     }

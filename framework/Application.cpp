@@ -1,6 +1,13 @@
 #include "Application.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <iostream>
+#include <memory>
+
+#include "detail/Internal.h"
 
 namespace fw {
 
@@ -12,7 +19,25 @@ Integer quitStatus = 0;
 }  // namespace
 
 namespace detail {
-void RegisterFontSubstitutes();
+
+bool InstallToolkitTranslation(const QString& directory, std::ostream& err) {
+  // The program speaks German whatever the system's language, so the
+  // toolkit's own texts (the fields' and scroll bars' context menus) do too.
+  static QTranslator* installed = nullptr;
+  auto translator = std::make_unique<QTranslator>();
+  if (!translator->load(QStringLiteral("qtbase_de"), directory)) {
+    err << "quenlo: Die deutsche Übersetzung des Toolkits (qtbase_de.qm) fehlt in " << directory.toStdString()
+        << "; seine eigenen Texte bleiben englisch.\n";
+    return false;
+  }
+  if (installed != nullptr) {
+    QCoreApplication::removeTranslator(installed);
+    delete installed;
+  }
+  installed = translator.release();
+  QCoreApplication::installTranslator(installed);
+  return true;
+}
 
 void RequestQuit(Integer status) {
   quitPending = true;
@@ -32,6 +57,7 @@ void EnsureToolkit() {
   if (!started) {
     started = true;
     detail::RegisterFontSubstitutes();
+    detail::InstallToolkitTranslation(QLibraryInfo::path(QLibraryInfo::TranslationsPath), std::cerr);
   }
 }
 

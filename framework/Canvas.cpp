@@ -5,8 +5,6 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QWidget>
 
 #include <algorithm>
@@ -108,17 +106,10 @@ class CanvasWidget : public QWidget {
     p.setClipRect(event->rect());
     if (!owner_->transparent_) p.fillRect(rect(), palette().window());
     p.drawImage(QPointF(0, 0), *owner_->surface_);
-    // The focus ring goes on the screen only, never onto the surface: the
-    // style's focus frame, along the edge alone, so that the picture keeps
-    // its colours.
-    if (owner_->useFocusRing_ && hasFocus()) {
-      QStyleOptionFocusRect ring;
-      ring.initFrom(this);
-      ring.backgroundColor = palette().color(QPalette::Window);
-      const int band = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, &ring, this) + 1;
-      p.setClipRegion(QRegion(rect()) - QRegion(rect().adjusted(band, band, -band, -band)), Qt::IntersectClip);
-      style()->drawPrimitive(QStyle::PE_FrameFocusRect, &ring, &p, this);
-    }
+    // The focus ring goes on the screen only, never onto the surface: a
+    // band two pixels wide along the edge alone, so that the picture keeps
+    // its colours inside it.
+    if (owner_->useFocusRing_ && hasFocus()) detail::DrawFocusMark(p, rect(), 2, palette());
   }
   void focusInEvent(QFocusEvent* event) override {
     QWidget::focusInEvent(event);

@@ -97,6 +97,10 @@ class Control {
   void AddMenuHandler(const String& itemName, MenuHandler h);
   bool HandleMenu(const String& itemName);
   bool HasMenuHandler(const String& itemName) const;
+  // Whether the control can now do the framework's editing command of that
+  // menu item (EditUndo, EditCut, EditCopy, EditPaste, EditClear,
+  // EditSelectAll); a control by default can do none.
+  virtual bool CanEdit(const String& /*itemName*/) const { return false; }
 
   // The Open event: the class's own Event_Open, which by default raises the
   // connected Open handlers. Run once by the window.

@@ -1,5 +1,8 @@
 #include <QPainter>
+#include <QPalette>
 #include <QTransform>
+
+#include <algorithm>
 
 #include "detail/Internal.h"
 
@@ -25,6 +28,25 @@ void DrawFrameLine(QPainter& p, const QRect& r, int inset, const QColor& topLeft
   FillDevicePixels(p, QRect(ring.left(), ring.top(), 1, ring.height()), topLeft);
   FillDevicePixels(p, QRect(ring.left(), ring.bottom(), ring.width(), 1), bottomRight);
   FillDevicePixels(p, QRect(ring.right(), ring.top(), 1, ring.height()), bottomRight);
+}
+
+QColor FocusColour(const QPalette& palette) {
+  QColor c = palette.color(QPalette::Highlight).darker(125);
+  if (c.value() > 160) c.setHsl(c.hue(), c.saturation(), 160);
+  return c;
+}
+
+void DrawFocusMark(QPainter& p, const QRect& r, int width, const QPalette& palette) {
+  if (width <= 0) return;
+  const QRect d = DeviceRect(p, r);
+  if (d.isEmpty()) return;
+  const QColor colour = FocusColour(palette);
+  const int band = std::max(1, qRound(width * p.deviceTransform().m11()));
+  if (2 * band >= d.width() || 2 * band >= d.height()) return FillDevicePixels(p, d, colour);
+  FillDevicePixels(p, QRect(d.left(), d.top(), d.width(), band), colour);
+  FillDevicePixels(p, QRect(d.left(), d.bottom() - band + 1, d.width(), band), colour);
+  FillDevicePixels(p, QRect(d.left(), d.top() + band, band, d.height() - 2 * band), colour);
+  FillDevicePixels(p, QRect(d.right() - band + 1, d.top() + band, band, d.height() - 2 * band), colour);
 }
 
 }  // namespace fw::detail

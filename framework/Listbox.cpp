@@ -169,6 +169,8 @@ class GridDelegate : public QStyledItemDelegate {
   }
 };
 
+constexpr int kFocusMarkWidth = 2;
+
 class ListView : public QTableView {
  public:
   std::function<void()> onResize;
@@ -208,7 +210,29 @@ class ListView : public QTableView {
       QPainter p(this);
       detail::DrawFrameLine(p, rect(), 0, probe.pixelColor(0, 4), probe.pixelColor(7, 4));
     }
+    // The focus mark, two pixels wide along the table's edge, with rows or
+    // none: over the frame, and what of it the frame leaves to the rows.
+    if (event->type() == QEvent::Paint && hasFocus()) {
+      QPainter p(this);
+      detail::DrawFocusMark(p, rect(), std::min(frameWidth(), kFocusMarkWidth), palette());
+    }
     return done;
+  }
+  void paintEvent(QPaintEvent* event) override {
+    QTableView::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter p(viewport());
+    detail::DrawFocusMark(p, viewport()->rect(), kFocusMarkWidth - std::min(frameWidth(), kFocusMarkWidth), palette());
+  }
+  void focusInEvent(QFocusEvent* event) override {
+    QTableView::focusInEvent(event);
+    update();
+    viewport()->update();
+  }
+  void focusOutEvent(QFocusEvent* event) override {
+    QTableView::focusOutEvent(event);
+    update();
+    viewport()->update();
   }
   // Home and End go to the first and the last row, as in any list; the
   // cells of a row are no stops of their own.
@@ -322,6 +346,12 @@ void Listbox::Copy() {
 
 void Listbox::SelectAll() {
   if (ListView* view = View(*this)) view->selectAll();
+}
+
+bool Listbox::CanEdit(const String& itemName) const {
+  const ListView* view = View(*this);
+  if (view == nullptr || !view->isEnabled() || ListCount() == 0) return false;
+  return itemName == "EditCopy" || itemName == "EditSelectAll";
 }
 
 // Column widths: "40" gives column 0 forty pixels, "40,25%" column 1 a

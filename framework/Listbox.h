@@ -60,6 +60,8 @@ class Listbox : public Control {
   // clipboard as it is.
   void Copy();
   void SelectAll();
+  // Copy and Select All with rows, while the list is enabled; nothing else.
+  bool CanEdit(const String& itemName) const override;
 
  protected:
   bool ApplyProperty(const String& name, const PropertyValue& value) override;

@@ -68,6 +68,22 @@ QKeySequence ShortcutFromText(const String& text) {
 
 }  // namespace detail
 
+namespace {
+
+// The control that has the keyboard focus, or nullptr.
+Control* FocusedControl() {
+  QWidget* focus = QApplication::focusWidget();
+  if (focus == nullptr && QApplication::activeWindow() != nullptr) focus = QApplication::activeWindow()->focusWidget();
+  return detail::ControlForWidget(focus);
+}
+
+bool IsEditingItem(const String& name) {
+  return name == "EditUndo" || name == "EditCut" || name == "EditCopy" || name == "EditPaste" ||
+         name == "EditClear" || name == "EditSelectAll";
+}
+
+}  // namespace
+
 MenuItem::MenuItem() { LiveItems().insert(this); }
 MenuItem::~MenuItem() { LiveItems().erase(this); }
 
@@ -99,10 +115,14 @@ MenuItem* MenuItem::Lookup(const String& name) const {
   return nullptr;
 }
 
+bool MenuItem::Enabled() const {
+  if (!AutoEnable || !IsEditingItem(Name)) return true;
+  const Control* control = FocusedControl();
+  return control != nullptr && (control->CanEdit(Name) || control->HasMenuHandler(Name));
+}
+
 void MenuItem::Action() {
-  QWidget* focus = QApplication::focusWidget();
-  if (focus == nullptr && QApplication::activeWindow() != nullptr) focus = QApplication::activeWindow()->focusWidget();
-  Control* control = detail::ControlForWidget(focus);
+  Control* control = FocusedControl();
   if (control == nullptr) return;
   if (auto* field = dynamic_cast<TextField*>(control)) {
     if (Name == "EditUndo") return field->Undo();

@@ -34,6 +34,12 @@ class MenuItem {
   MenuItem* Lookup(const String& name) const;
   bool IsSeparator() const { return Text == "-"; }
 
+  // Whether choosing the item can do something now. An editing item (below)
+  // with AutoEnable is enabled exactly when the focused control can do its
+  // command, or has a menu handler for it; every other item always is. The
+  // window's menus and key equivalents follow it.
+  bool Enabled() const;
+
   // What choosing the item does: the framework's editing commands for the
   // items named EditUndo, EditCut, EditCopy, EditPaste, EditClear and
   // EditSelectAll on the focused text field, EditCopy and EditSelectAll on

@@ -53,10 +53,12 @@ Integer BeepCount() { return beeps; }
 bool Keyboard::OptionKey() {
   // The window system is asked for the key as it is now (on X11 the server):
   // Alt may go down or up while another program has the keyboard, and no
-  // event of this program then tells of it.
+  // event of this program then tells of it. Either Alt key counts: the
+  // right one is AltGr on many layouts (Mod5 under X), which the toolkit
+  // reports as the group switch.
   if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return false;
   if (optionKeyQueries < std::numeric_limits<Integer>::max()) ++optionKeyQueries;
-  return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::AltModifier);
+  return (QGuiApplication::queryKeyboardModifiers() & (Qt::AltModifier | Qt::GroupSwitchModifier)) != 0;
 }
 
 Integer Keyboard::OptionKeyQueries() { return optionKeyQueries; }

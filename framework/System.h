@@ -11,9 +11,9 @@ void Beep();
 Integer BeepCount();
 
 struct Keyboard {
-  // True while the Option key (Alt here) is held, as the window system has it
-  // at the moment of asking, whichever window had the keyboard when the key
-  // went down or up.
+  // True while the Option key (either Alt key here, AltGr too) is held, as the
+  // window system has it at the moment of asking, whichever window had the
+  // keyboard when the key went down or up.
   static bool OptionKey();
   // How many times OptionKey asked the window system since the process
   // started (for tests: each question is a round trip to the X server).

@@ -1,5 +1,7 @@
 #include "TextField.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 
 #include "detail/Internal.h"
@@ -94,6 +96,18 @@ void TextField::Clear() {
 }
 void TextField::SelectAll() {
   if (QLineEdit* w = Edit(*this)) w->selectAll();
+}
+
+bool TextField::CanEdit(const String& itemName) const {
+  const QLineEdit* w = Edit(*this);
+  if (w == nullptr || !w->isEnabled()) return false;
+  const bool editable = !readOnly_;
+  if (itemName == "EditUndo") return editable && w->isUndoAvailable();
+  if (itemName == "EditCut" || itemName == "EditClear") return editable && w->hasSelectedText();
+  if (itemName == "EditCopy") return w->hasSelectedText();
+  if (itemName == "EditPaste") return editable && !QGuiApplication::clipboard()->text().isEmpty();
+  if (itemName == "EditSelectAll") return !w->text().isEmpty();
+  return false;
 }
 
 bool TextField::ApplyProperty(const String& name, const PropertyValue& value) {

@@ -30,6 +30,10 @@ class TextField : public TextControl {
   void Paste();
   void Clear();
   void SelectAll();
+  // Undo with something to undo; Cut and Clear with a selection, Paste with
+  // text on the clipboard, all three unless read-only; Copy with a
+  // selection; Select All with text. Nothing while the field is disabled.
+  bool CanEdit(const String& itemName) const override;
 
  protected:
   bool ApplyProperty(const String& name, const PropertyValue& value) override;

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake make ninja-build pkg-config
   qt6-base-dev libqt6opengl6-dev libgl-dev
+  qt6-translations-l10n   # the toolkit's own texts (context menus, scroll bars) in German
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev  # the fuzz targets: clang with libFuzzer and the sanitizers
   fontconfig fonts-dejavu-core

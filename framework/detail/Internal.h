@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <functional>
+#include <iosfwd>
 #include <string_view>
 
 #include "System.h"
@@ -16,6 +17,7 @@
 class QWidget;
 class QImage;
 class QPainter;
+class QPalette;
 class QRect;
 
 namespace fw {
@@ -58,6 +60,12 @@ void FillDevicePixels(QPainter& p, const QRect& d, const QColor& colour);
 // A frame line one device pixel thick, inset logical pixels inside r: its top
 // and left in one colour, its bottom and right (drawn last) in the other.
 void DrawFrameLine(QPainter& p, const QRect& r, int inset, const QColor& topLeft, const QColor& bottomRight);
+// The colour of a focus mark: the outline the style gives a focused text
+// field, dark enough against the window and a white control (over 4 : 1).
+QColor FocusColour(const QPalette& palette);
+// A focus mark: a band of width logical pixels (whole device pixels, at least
+// one) along the inside of r, in FocusColour.
+void DrawFocusMark(QPainter& p, const QRect& r, int width, const QPalette& palette);
 
 // The control that a widget (or one of its ancestors) shows, or nullptr.
 Control* ControlForWidget(const QWidget* w);
@@ -69,6 +77,10 @@ void RunGuarded(const std::function<void()>& fn);
 
 // Start-up pieces (System.cpp).
 void RegisterFontSubstitutes();
+// Installs the toolkit's German translation from that directory in place of
+// one installed before. Where it is missing, tells so on err, changes nothing
+// and returns false: at the start the toolkit's texts then stay English.
+bool InstallToolkitTranslation(const QString& directory, std::ostream& err);
 
 // Menus (Menu.cpp): whether an item still exists, and its shortcut text
 // ("Cmd+Q") as a key sequence; an empty or unreadable text gives none.

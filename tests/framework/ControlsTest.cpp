@@ -393,6 +393,7 @@ TEST_F(ValueTable, NumbersTooWideForTheirColumnStayReadableNumbers) {
 // columns of a pixel more or less, so that some just fit and some just not.
 TEST_F(ValueTable, TheCellShowsTheShortenedNumberUncut) {
   other->SetColumnWidths("40,300");
+  list->Widget()->clearFocus();  // the cells alone, without the focused table's mark along the edge
   const auto cell = [](fw::Listbox* l, const QRect& r) {
     return static_cast<QTableView*>(l->Widget())->viewport()->grab(r).toImage();
   };
@@ -662,3 +663,42 @@ TEST_F(BevelTest, BlackCaptionOnBlackFaceIsDrawnReadable) {
 }
 
 }  // namespace
+
+namespace {
+
+double Luminance(QRgb c) {
+  const auto channel = [](int v) {
+    const double s = v / 255.0;
+    return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+}
+double Contrast(QRgb a, QRgb b) {
+  const double la = Luminance(a), lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace
+
+// The focused table shows a mark along its edge, with rows and without,
+// at 3 : 1 at least against the window outside and the cells inside.
+TEST_F(ValueTable, TheFocusMarkStandsOutWithRowsAndWithout) {
+  for (const bool rows : {false, true}) {
+    list->DeleteAllRows();
+    if (rows) list->AddRow(std::vector<fw::String>{"0", " 1.50"});
+    other->Widget()->setFocus();
+    QApplication::processEvents();
+    const QImage without = fwtest::Grab(win);
+    list->Widget()->setFocus();
+    QApplication::processEvents();
+    const QImage with = fwtest::Grab(win);
+    // The table at (10, 10), 400 x 355: its left and bottom edges, beside a row.
+    for (const auto& [mark, outside, inside] :
+         {std::tuple{QPoint(11, 15), QPoint(8, 15), QPoint(14, 15)},
+          std::tuple{QPoint(200, 363), QPoint(200, 366), QPoint(200, 360)}}) {
+      EXPECT_GE(Contrast(with.pixel(mark), with.pixel(outside)), 3.0) << rows << " " << mark.x() << "," << mark.y();
+      EXPECT_GE(Contrast(with.pixel(mark), with.pixel(inside)), 3.0) << rows << " " << mark.x() << "," << mark.y();
+      EXPECT_GE(Contrast(with.pixel(mark), without.pixel(mark)), 3.0) << rows << " " << mark.x() << "," << mark.y();
+    }
+  }
+}

@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -242,6 +244,97 @@ TEST_F(EditMenu, CopyAndSelectAllActOnTheFocusedList) {
   Choose("EditSelectAll");
   Choose("EditCopy");
   EXPECT_EQ(clipboard(), "Sprung");
+}
+
+// The editing items that the "Bearbeiten" menu shows enabled when it opens,
+// by name without "Edit"; the other two items of the bar are always enabled.
+std::string EnabledAsShown(fw::Window& win) {
+  QMenu* menu = FindAction(win, "EditMenu")->menu();
+  menu->popup(QPoint(0, 0));
+  QApplication::processEvents();
+  std::string shown;
+  for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"}) {
+    if (FindAction(win, name)->isEnabled()) shown += std::string(shown.empty() ? "" : " ") + (name + 4);
+  }
+  EXPECT_TRUE(FindAction(win, "Untitled")->isEnabled());
+  EXPECT_TRUE(FindAction(win, "FileQuit")->isEnabled());
+  menu->hide();
+  return shown;
+}
+
+// Each editing item is enabled exactly when the focused control can do it.
+TEST_F(EditMenu, EditingItemsAreEnabledExactlyWhenTheFocusedControlCanAct) {
+  list->SetColumnCount(2);
+  const auto focus = [](fw::Control* c) {
+    c->Widget()->setFocus();
+    QApplication::processEvents();
+  };
+  QGuiApplication::clipboard()->setText("1.5");
+  a->SetText("Sprung");
+  focus(a);
+  EXPECT_EQ(EnabledAsShown(win), "Paste SelectAll");
+  static_cast<QLineEdit*>(a->Widget())->setSelection(0, 3);
+  EXPECT_EQ(EnabledAsShown(win), "Cut Copy Paste Clear SelectAll");
+  QTest::keyClick(a->Widget(), Qt::Key_X);
+  EXPECT_EQ(a->Text(), "xung");
+  EXPECT_EQ(EnabledAsShown(win), "Undo Paste SelectAll");
+  Choose("EditUndo");
+  EXPECT_EQ(a->Text(), "Sprung");
+  QGuiApplication::clipboard()->clear();
+  EXPECT_EQ(EnabledAsShown(win), "Cut Copy Clear SelectAll") << "the undone cut's text selected, nothing to paste";
+  a->SetText("");
+  EXPECT_EQ(EnabledAsShown(win), "");
+  // Read-only: only what leaves the text as it is.
+  QGuiApplication::clipboard()->setText("1.5");
+  a->SetText("Sprung");
+  a->SetReadOnly(true);
+  a->SelectAll();
+  EXPECT_EQ(EnabledAsShown(win), "Copy SelectAll");
+  a->SetReadOnly(false);
+  // A disabled field can do nothing, also where it kept a selection.
+  a->SetEnabled(false);
+  for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"})
+    EXPECT_FALSE(a->CanEdit(name)) << name;
+  a->SetEnabled(true);
+
+  // The table: Copy and Select All with rows; nothing while it is empty.
+  focus(list);
+  ASSERT_TRUE(list->Widget()->hasFocus());
+  EXPECT_EQ(EnabledAsShown(win), "");
+  list->AddRow(std::vector<fw::String>{"0", " 1.00"});
+  EXPECT_EQ(EnabledAsShown(win), "Copy SelectAll");
+  // The canvas: nothing, unless it handles the item itself.
+  focus(c);
+  ASSERT_TRUE(c->Widget()->hasFocus());
+  EXPECT_EQ(EnabledAsShown(win), "");
+  c->AddMenuHandler("EditCopy", [] { return true; });
+  EXPECT_EQ(EnabledAsShown(win), "Copy");
+}
+
+// The key equivalents follow the same rule, with the menu never opened: the
+// key of an item that cannot act passes to the control.
+TEST_F(EditMenu, KeyEquivalentsFollowTheSameRule) {
+  struct KeyCounter : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() != Qt::Key_Control) ++count;
+      return false;
+    }
+  } canvasKeys;
+  c->Widget()->installEventFilter(&canvasKeys);
+  list->SetColumnCount(1);
+  list->AddRow("0");
+  list->Widget()->setFocus();
+  QTest::keyClick(list->Widget(), Qt::Key_A, Qt::ControlModifier);
+  EXPECT_TRUE(FindAction(win, "EditSelectAll")->isEnabled());
+  EXPECT_EQ(static_cast<QTableView*>(list->Widget())->selectionModel()->selectedRows().size(), 1);
+  c->Widget()->setFocus();
+  for (const Qt::Key key : {Qt::Key_Z, Qt::Key_X, Qt::Key_C, Qt::Key_V, Qt::Key_A}) {
+    QTest::keyClick(c->Widget(), key, Qt::ControlModifier);
+  }
+  EXPECT_EQ(canvasKeys.count, 5) << "every key reaches the canvas, none is taken by an item";
+  for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditSelectAll"})
+    EXPECT_FALSE(FindAction(win, name)->isEnabled()) << name;
 }
 
 struct App : fw::Application {

@@ -1,14 +1,22 @@
 // The beep, the Option key and the fonts asked for by name.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QFont>
+#include <QLineEdit>
+#include <QMenu>
 #include <QFontInfo>
 #include <QTest>
+
+#include <algorithm>
+#include <memory>
+#include <sstream>
 
 #include "AltKey.h"
 #include "Fixture.h"
 #include "Label.h"
 #include "System.h"
+#include "detail/Internal.h"
 
 namespace {
 
@@ -77,6 +85,49 @@ TEST_F(OptionKey, IsAltAsItIsWhicheverWindowHadTheKeyboard) {
   fwtest::KeyboardTo(win.Widget());
   EXPECT_FALSE(fw::Keyboard::OptionKey());
   QCoreApplication::instance()->removeEventFilter(&keys);
+}
+
+// The right-hand Alt key is AltGr on a German layout: it is the Option key
+// too, here and while another program has the keyboard.
+TEST_F(OptionKey, IsEitherAltKeyAltGrToo) {
+  fwtest::KeyboardTo(win.Widget());
+  fwtest::AltGr(true);
+  EXPECT_TRUE(fw::Keyboard::OptionKey());
+  fwtest::AltGr(false);
+  EXPECT_FALSE(fw::Keyboard::OptionKey());
+  fwtest::KeyboardToAnotherProgram();
+  fwtest::AltGr(true);
+  EXPECT_TRUE(fw::Keyboard::OptionKey());
+  fwtest::AltGr(false);
+  EXPECT_FALSE(fw::Keyboard::OptionKey());
+  fwtest::KeyboardTo(win.Widget());
+}
+
+// The toolkit speaks German in every locale: a field's own context menu and
+// the scroll bar's. Without the translation the program still starts, and
+// says so once.
+TEST(ToolkitTexts, AreGermanAndAMissingTranslationIsTold) {
+  QLineEdit field;
+  const auto texts = [&field] {
+    std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+    QStringList t;
+    for (QAction* a : menu->actions()) {
+      if (!a->isSeparator()) t << a->text();
+    }
+    return t.join(QLatin1Char('|')).toStdString();
+  };
+  const std::string german = texts();
+  for (const char* expected : {"&Rückgängig", "&Kopieren", "Alles auswählen"}) {
+    EXPECT_NE(german.find(expected), std::string::npos) << german;
+  }
+  EXPECT_EQ(QCoreApplication::translate("QScrollBar", "Scroll here").toStdString(), "Hierher scrollen");
+
+  std::ostringstream told;
+  EXPECT_FALSE(fw::detail::InstallToolkitTranslation(QStringLiteral("/nonexistent/quenlo"), told));
+  const std::string message = told.str();
+  EXPECT_NE(message.find("qtbase_de.qm"), std::string::npos) << message;
+  EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1);
+  EXPECT_EQ(texts(), german);  // what was installed stays
 }
 
 TEST(Fonts, NamesMapToTheInstalledStandIns) {

@@ -1,5 +1,6 @@
 // The signal chart: grid, frame and area letter from the paint event; zero
 // line, curves, rings and legend from Drw; scales read back from the controls.
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -221,4 +222,30 @@ TEST_F(Chart, CurvesStayWithinTheSignalMatrix) {
   q().nSg = 0;  // no signals to show
   Show("50", "100");
   EXPECT_EQ(CountIn(chart(), 470, 290, 490, 390, kDarkRed), 0);
+}
+
+// A value that is no number, or whose place on the chart is not finite, is
+// no point of the curve: the curve stops where the numbers stop, with and
+// without rings, and an infinite y scale draws no curve at all.
+TEST_F(Chart, ValuesWithNoFinitePlaceAreNoPointsOfTheCurve) {
+  MakeToggles();
+  Press({1});
+  for (int t = 0; t < 20; ++t) q().s(1, t) = 0.5f;
+  q().s(1, 20) = -std::numeric_limits<float>::infinity();
+  for (int t = 21; t <= 500; ++t) q().s(1, t) = std::numeric_limits<float>::quiet_NaN();
+  Show("500", "100");  // a pixel a step, no rings
+  EXPECT_EQ(chart().PixelAt(10, 150), kDarkRed);
+  EXPECT_EQ(CountIn(chart(), 20, 0, 460, 399, kDarkRed), 0);  // the legend letter aside
+  EXPECT_EQ(CountIn(chart(), 0, 0, 460, 0, kDarkRed), 0);
+  Show("50", "100");  // 10 pixels a step, rings of radius 2
+  EXPECT_EQ(chart().PixelAt(185, 150), kDarkRed);
+  EXPECT_EQ(CountIn(chart(), 193, 0, 460, 399, kDarkRed), 0);
+  // Finite values whose place is not: 0.5 x 1e39 in 32 bits.
+  for (int t = 0; t <= 500; ++t) q().s(1, t) = t < 250 ? 0.0f : 0.5f;
+  Show("500", "1e39");
+  EXPECT_EQ(CountIn(chart(), 0, 0, 460, 399, kDarkRed), 0);
+  EXPECT_EQ(chart().PixelAt(100, 200), kBlack);  // the zero line
+  Show("500", "100");
+  EXPECT_EQ(chart().PixelAt(100, 200), kDarkRed);
+  EXPECT_EQ(chart().PixelAt(300, 150), kDarkRed);
 }

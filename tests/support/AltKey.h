@@ -21,6 +21,13 @@ inline void Alt(bool down) {
                     down ? Qt::AltModifier : Qt::NoModifier);
 }
 
+// AltGr, the right-hand Alt key of many layouts, likewise: the window system
+// reports it as the group switch (Mod5 under X).
+inline void AltGr(bool down) {
+  qt_handleKeyEvent(QGuiApplication::focusWindow(), down ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_AltGr,
+                    down ? Qt::GroupSwitchModifier : Qt::NoModifier);
+}
+
 // Takes the keyboard from every window of this program, as a window manager
 // does when it activates another program. The offscreen platform has no
 // other programs: a window of this one takes the keyboard and closes.
