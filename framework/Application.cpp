@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "detail/Internal.h"
+
 namespace fw {
 
 namespace {
