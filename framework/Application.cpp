@@ -9,6 +9,8 @@
 
 #include "detail/Internal.h"
 
+#include "detail/Internal.h"
+
 namespace fw {
 
 namespace {

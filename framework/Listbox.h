@@ -22,8 +22,10 @@ class Listbox : public Control {
 
   Integer ColumnCount() const;
   void SetColumnCount(Integer n);
-  // Column widths in pixels as a comma-separated text ("40" sets column 0);
-  // columns without a width share the rest.
+  // Column widths as a comma-separated text, one entry per column from
+  // column 0: pixels ("40"), or a share of the visible width ("25%"); "*",
+  // an empty entry and a column without an entry share what is left in
+  // equal parts. Blanks around an entry are skipped.
   const String& ColumnWidths() const { return columnWidths_; }
   void SetColumnWidths(const String& widths);
   Single TextSize() const { return textSize_; }

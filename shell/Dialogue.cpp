@@ -5,10 +5,10 @@
 // back to the parameters in parameter-correction mode, which keeps z and w and
 // runs the results step as soon as the parameters are accepted. A refusal is a
 // German prompt in Instruction and keeps the phase.
-#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "ParameterCheck.h"
 #include "Prompts.h"
@@ -26,12 +26,13 @@ constexpr Integer kToggleGap = 15;   // from the step column to the first toggle
 constexpr Integer kTogglePitch = 86;
 constexpr Integer kToggleRise = 24;  // the toggles' row above the table
 
-// The prompt that refuses a parameter set for the given reason; the empty
-// text for an accepted set.
+// The prompt that refuses what was typed for the given reason; the empty text
+// for what is accepted.
 std::string_view RefusalPrompt(model::Refusal refusal) {
   using model::Refusal;
   switch (refusal) {
     case Refusal::kNone: break;
+    case Refusal::kDecimalComma: return prompts::kDecimalComma;
     case Refusal::kNoDeadTime: return prompts::kNoDeadTime;
     case Refusal::kNoControllerGain: return prompts::kNoControllerGain;
     case Refusal::kNoPlantGain: return prompts::kNoPlantGain;
@@ -41,6 +42,7 @@ std::string_view RefusalPrompt(model::Refusal refusal) {
     case Refusal::kDeadTimeNotWhole: return prompts::kDeadTimeNotWhole;
     case Refusal::kControllerTimeConstantsCancel: return prompts::kControllerTimeConstantsCancel;
     case Refusal::kPlantTimeConstantsCancel: return prompts::kPlantTimeConstantsCancel;
+    case Refusal::kZeroScale: return prompts::kZeroScale;
   }
   return {};
 }
@@ -83,18 +85,17 @@ void Q::ParameterPhaseStep() {
 
   // All fourteen fields are stored before any check; a refused set stays in
   // par until the next click copies the fields again.
+  std::vector<String> fields;
+  for (Integer n = 0; n < 2 * model::kParameterCount; ++n) fields.push_back(TextOf(param(n)));
   controller->par.resize(model::kParameterCount, 0.0f);
   plant->par.resize(model::kParameterCount, 0.0f);
   for (Integer n = 0; n < model::kParameterCount; ++n) {
     const auto i = static_cast<std::size_t>(n);
-    controller->par[i] = fw::ToSingle(fw::Val(TextOf(param(n))));
-    plant->par[i] = fw::ToSingle(fw::Val(TextOf(param(n + model::kParameterCount))));
+    controller->par[i] = fw::ToSingle(fw::Val(fields[i]));
+    plant->par[i] = fw::ToSingle(fw::Val(fields[i + model::kParameterCount]));
   }
 
-  // A number typed with a decimal comma would be read up to the comma only
-  // ("0,5" as 0), so such a field is refused before anything else.
-  const std::string_view refusal =
-      HasDecimalComma() ? prompts::kDecimalComma : RefusalPrompt(model::ParameterRefusal(controller->par, plant->par, cut));
+  const std::string_view refusal = RefusalPrompt(model::ParameterFieldsRefusal(fields, cut));
   if (!refusal.empty()) {
     Prompt(refusal);
     return;
@@ -194,13 +195,6 @@ void Q::Prompt(std::string_view text) {
   if (fw::Label* prompt = Instruction()) prompt->SetText(String(text));
 }
 
-bool Q::HasDecimalComma() {
-  for (Integer n = 0; n < 2 * model::kParameterCount; ++n) {
-    if (TextOf(param(n)).find(',') != String::npos) return true;
-  }
-  return false;
-}
-
 void Q::RestartHandCurve() {
   ix.assign(1, 0);
   iy.resize(1);  // the hand drawing sets iy(0) before it draws
@@ -215,25 +209,19 @@ void Q::CloseBlocks() {
 
 // Fills input row sig from the chosen shape, as the disturbance and the
 // reference steps do; false, with the refusal shown, when the y scale or an
-// incomplete hand-drawn curve refuses it.
+// incomplete hand-drawn curve refuses it. The y scale is checked before the
+// curve is read: a complete curve is read divided by it.
 bool Q::InputAccepted(Integer sig) {
-  if (HandScaleRefused()) return false;
+  const std::string_view refusal =
+      RefusalPrompt(model::HandScaleRefusal(TextOf(friFld()), model::HandCurve{ix, iy}, TextOf(yFld())));
+  if (!refusal.empty()) {
+    Prompt(refusal);
+    return false;
+  }
   bool ok = false;
   input(sig, ok);
   if (!ok) Prompt(prompts::kIncompleteCurve);
   return ok;
-}
-
-// A complete hand-drawn curve is read divided by the y scale: a scale that
-// reads as 0 or as no finite number would make every value of the curve 0 or
-// undefined, so the input is refused before it is read. An incomplete curve
-// is left to input, which refuses it with a beep.
-bool Q::HandScaleRefused() {
-  if (TextOf(friFld()) != model::kShapeHand || !model::CurveComplete(model::HandCurve{ix, iy})) return false;
-  const fw::Double scale = fw::Val(TextOf(yFld()));
-  if (scale != 0.0 && std::isfinite(scale)) return false;
-  Prompt(prompts::kZeroScale);
-  return true;
 }
 
 // ---- Restart, CUT and the input shape ----

@@ -139,15 +139,11 @@ class Q : public fw::Window {
   void ResultsPhaseStep();
   void ResultsStep();
   void Prompt(std::string_view text);
-  bool HasDecimalComma();
   void RestartHandCurve();
   void CloseBlocks();
   // Fills input row sig as the disturbance and the reference steps do; false,
   // with the refusal shown, when the y scale or the hand-drawn curve refuses it.
   bool InputAccepted(Integer sig);
-  // True, with its prompt shown, when a complete hand-drawn curve would be
-  // read with a y scale of 0 or one that is no finite number.
-  bool HandScaleRefused();
 
   // ---- shell/LoopModel.cpp: the window's calls into the loop model ----
  public:

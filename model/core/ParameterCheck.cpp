@@ -1,9 +1,11 @@
 #include "ParameterCheck.h"
 
 #include <cmath>
+#include <cstddef>
 
 #include "Block.h"
 #include "Simulation.h"
+#include "TestSignals.h"
 
 namespace model {
 
@@ -20,7 +22,27 @@ Single TimeConstantSum(const std::vector<Single>& par) {
 
 bool WholeAndNotNegative(Single deadTime) { return deadTime >= 0.0f && std::floor(deadTime) == deadTime; }
 
+// The field's text, empty where the vector has none.
+std::string_view Field(const std::vector<fw::String>& fields, Integer n) {
+  const auto i = static_cast<std::size_t>(n);
+  return i < fields.size() ? std::string_view(fields[i]) : std::string_view();
+}
+
 }  // namespace
+
+Refusal ParameterFieldsRefusal(const std::vector<fw::String>& fields, bool cut) {
+  for (Integer n = 0; n < 2 * kParameterCount; ++n) {
+    if (Field(fields, n).find(',') != std::string_view::npos) return Refusal::kDecimalComma;
+  }
+  std::vector<Single> controller(kParameterCount, 0.0f);
+  std::vector<Single> plant(kParameterCount, 0.0f);
+  for (Integer n = 0; n < kParameterCount; ++n) {
+    const auto i = static_cast<std::size_t>(n);
+    controller[i] = fw::ToSingle(fw::Val(Field(fields, n)));
+    plant[i] = fw::ToSingle(fw::Val(Field(fields, n + kParameterCount)));
+  }
+  return ParameterRefusal(controller, plant, cut);
+}
 
 Refusal ParameterRefusal(const std::vector<Single>& controller, const std::vector<Single>& plant, bool cut) {
   if (Param(controller, kTau) == 0.0f && Param(plant, kTau) == 0.0f && !cut) return Refusal::kNoDeadTime;
@@ -50,6 +72,11 @@ Refusal ParameterRefusal(const std::vector<Single>& controller, const std::vecto
   if (TimeConstantSum(controller) == 0.0f) return Refusal::kControllerTimeConstantsCancel;
   if (TimeConstantSum(plant) == 0.0f) return Refusal::kPlantTimeConstantsCancel;
   return Refusal::kNone;
+}
+
+Refusal HandScaleRefusal(std::string_view shape, const HandCurve& curve, std::string_view yScaleText) {
+  if (shape != kShapeHand || !CurveComplete(curve)) return Refusal::kNone;
+  return ScaleUsable(fw::Val(yScaleText)) ? Refusal::kNone : Refusal::kZeroScale;
 }
 
 }  // namespace model

@@ -18,11 +18,11 @@ void FillSteps(SignalMatrix& s, Integer sig, Integer from, Integer to, Single va
 }
 
 // The value of the curve at one step: its height divided by the y scale, as a
-// 64-bit quotient stored as 32 bits. A scale of 0, and a quotient that is no
-// finite 32-bit number, give 0: a signal that is infinite or NaN would only
-// spread through the whole run.
+// 64-bit quotient stored as 32 bits. A scale that is not usable, and a
+// quotient that is no finite 32-bit number (a tiny scale), give 0: a signal
+// that is infinite or NaN would only spread through the whole run.
 Single CurveValue(Integer height, fw::Double yScale) {
-  if (yScale == 0.0) return 0.0f;
+  if (!ScaleUsable(yScale)) return 0.0f;
   const Single value = fw::ToSingle(static_cast<fw::Double>(height) / yScale);
   return std::isfinite(value) ? value : 0.0f;
 }
@@ -49,6 +49,8 @@ InputResult ReadHandCurve(SignalMatrix& s, Integer sig, const HandCurve& curve, 
 }
 
 }  // namespace
+
+bool ScaleUsable(fw::Double yScale) { return yScale != 0.0 && std::isfinite(yScale); }
 
 InputResult FillInput(SignalMatrix& s, Integer sig, Integer& Time, std::string_view shape, HandCurve curve,
                       std::string_view yScaleText) {

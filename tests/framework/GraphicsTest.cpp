@@ -136,24 +136,24 @@ TEST(GraphicsLines, FastLinesAndPolylinesGiveTheBarePainterPixels) {
 
 TEST_F(GraphicsTest, OvalsStayInsideTheirArea) {
   g().DrawOval(0, 0, 11, 11);
-  EXPECT_TRUE(Drawn(5, 0));
-  EXPECT_TRUE(Drawn(0, 5));
-  EXPECT_TRUE(Drawn(10, 5));
-  EXPECT_TRUE(Drawn(5, 10));
-  EXPECT_FALSE(Drawn(5, 5));
-  EXPECT_FALSE(Drawn(0, 0));
-  EXPECT_FALSE(Drawn(11, 5));
-  EXPECT_FALSE(Drawn(5, 11));
-
-  Canvas c2;
-  c2.SetWidth(20);
-  c2.SetHeight(20);
-  c2.Graphics().FillOval(2, 2, 9, 9);  // a 9 x 9 ring marker, filled
-  EXPECT_FALSE(c2.PixelIsBlank(6, 6));
-  EXPECT_FALSE(c2.PixelIsBlank(6, 2));
-  EXPECT_FALSE(c2.PixelIsBlank(10, 6));
-  EXPECT_TRUE(c2.PixelIsBlank(11, 6));
-  EXPECT_TRUE(c2.PixelIsBlank(2, 2));
+  Canvas filled;
+  filled.SetWidth(20);
+  filled.SetHeight(20);
+  filled.Graphics().FillOval(2, 2, 9, 9);  // a 9 x 9 ring marker, filled
+  const struct {
+    bool fill;  // the filled oval at (2, 2), else the outline at (0, 0), both inside their squares
+    int x, y;
+    bool drawn;
+  } cases[] = {
+      {false, 5, 0, true},   {false, 0, 5, true},   {false, 10, 5, true}, {false, 5, 10, true},
+      {false, 5, 5, false},  {false, 0, 0, false},  {false, 11, 5, false}, {false, 5, 11, false},
+      {true, 6, 6, true},    {true, 6, 2, true},    {true, 10, 6, true},  {true, 11, 6, false},
+      {true, 2, 2, false},
+  };
+  for (const auto& c : cases) {
+    const bool drawn = c.fill ? !filled.PixelIsBlank(c.x, c.y) : Drawn(c.x, c.y);
+    EXPECT_EQ(drawn, c.drawn) << (c.fill ? "filled" : "outline") << " at " << c.x << "," << c.y;
+  }
 }
 
 TEST_F(GraphicsTest, FillPolygonFillsIncludingItsEdges) {

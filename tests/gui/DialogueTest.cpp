@@ -286,7 +286,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"DeadTimeBeforeCancellingTimeConstants", false,
                     With(kExampleLoop, {{8, "1"}, {9, "-1"}, {13, "-1"}, {6, "2"}}),
                     "Totzeit ganzzahlig ab 0 eingeben!"}),
-    [](const ::testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.what); });
+    [](const ::testing::TestParamInfo<RefusalCase>& test) { return std::string(test.param.what); });
 
 TEST_F(Dialogue, RefusesOnlyTheFirstFailingCheckAndAcceptsOnceAllPass) {
   Ok();

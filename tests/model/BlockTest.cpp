@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The numbers are written from the 32-bit values: 0.1 stays "0.1".
         ParCase{"FractionsAsSingles", 2, {0, 0.1f, 1, 0.5f, 0, 0, 2.5f}, "0.1∆xi+xi = 0.5ui-2.5"},
         ParCase{"NegativeZeroCountsAsZero", 1, {-0.0f, 0, 1, 1, 0, 0, 1}, "yi = ei-1"}),
-    [](const testing::TestParamInfo<ParCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<ParCase>& test) { return test.param.name; });
 
 TEST(WriteParameters, MissingParametersCountAsZero) {
   Block b = Built(1);

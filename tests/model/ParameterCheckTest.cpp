@@ -1,8 +1,10 @@
-// The acceptance of a parameter set: each reason for a refusal, the order of
-// the checks, and the divisor shared with the simulation.
+// What the dialogue refuses: each reason for refusing a parameter set, the
+// order of the checks, the fields as typed, the y scale of a hand-drawn curve,
+// and the divisor shared with the simulation.
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "ExampleParameters.h"
@@ -53,6 +55,87 @@ TEST(ParameterRefusal, GivesTheFirstReasonThatHolds) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ParameterRefusal(c.controller, c.plant, c.cut), c.expected) << c.what;
+  }
+}
+
+// The fourteen fields as typed, the controller's first. A comma is refused
+// before any number is looked at; otherwise the texts read as the dialogue
+// stores them.
+TEST(ParameterFieldsRefusal, RefusesACommaFirstAndReadsTheRestWithVal) {
+  using Fields = std::vector<fw::String>;
+  const Fields example = {"0", "0", "1", "2", "0", "0", "0", "0", "4", "1", "1", "0", "0", "1"};
+  const auto with = [&example](std::size_t field, const char* text) {
+    Fields fields = example;
+    fields[field] = text;
+    return fields;
+  };
+  const struct {
+    const char* what;
+    Fields fields;
+    bool cut;
+    Refusal expected;
+  } cases[] = {
+      {"example loop", example, false, Refusal::kNone},
+      {"comma in the controller's K0", with(3, "0,5"), false, Refusal::kDecimalComma},
+      {"comma in the plant's dead time", with(13, "1,0"), false, Refusal::kDecimalComma},
+      {"a lone comma", with(0, ","), false, Refusal::kDecimalComma},
+      // Read as 0 up to the comma, the set would lack a dead time: the comma wins.
+      {"comma before a refused set", with(13, "0,5"), false, Refusal::kDecimalComma},
+      {"comma while cut", with(13, "0,5"), true, Refusal::kDecimalComma},
+      {"decimal point", with(3, "0.5"), false, Refusal::kNone},
+      {"plant dead time 0, closed", with(13, "0"), false, Refusal::kNoDeadTime},
+      {"plant dead time 0, cut", with(13, "0"), true, Refusal::kNone},
+      {"text that is no number reads as 0", with(3, "abc"), false, Refusal::kNoControllerGain},
+      {"empty field reads as 0", with(8, ""), false, Refusal::kNone},
+      {"too large for 32 bits", with(9, "1e39"), false, Refusal::kValueTooLarge},
+      {"dead time with a fraction", with(6, "0.5"), false, Refusal::kDeadTimeNotWhole},
+      {"no fields at all", {}, true, Refusal::kNoControllerGain},
+      {"missing plant fields", Fields(example.begin(), example.begin() + 7), false, Refusal::kNoDeadTime},
+      {"a fifteenth field is not a parameter", [&example] {
+         Fields fields = example;
+         fields.push_back("1,5");
+         return fields;
+       }(), false, Refusal::kNone},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ParameterFieldsRefusal(c.fields, c.cut), c.expected) << c.what;
+  }
+}
+
+// Only a complete hand-drawn curve is read with the y scale, so only then is
+// a scale that divides into nothing refused.
+TEST(HandScaleRefusal, RefusesAnUnusableScaleForACompleteHandCurve) {
+  std::vector<Integer> ix, iy;
+  for (Integer t = 0; t <= kHandSteps; ++t) {
+    ix.push_back(10 * t);
+    iy.push_back(20);
+  }
+  const std::vector<Integer> someX(ix.begin(), ix.begin() + 10), someY(iy.begin(), iy.begin() + 10);
+  const HandCurve complete{ix, iy};
+  const HandCurve incomplete{someX, someY};
+  const struct {
+    const char* shape;
+    bool complete;
+    const char* yScale;
+    Refusal expected;
+  } cases[] = {
+      {"Hand", true, "100", Refusal::kNone},
+      {"Hand", true, "-3", Refusal::kNone},
+      {"Hand", true, "1e-300", Refusal::kNone},  // usable; the quotient is what FillInput guards
+      {"Hand", true, "0", Refusal::kZeroScale},
+      {"Hand", true, "-0", Refusal::kZeroScale},
+      {"Hand", true, "", Refusal::kZeroScale},
+      {"Hand", true, "abc", Refusal::kZeroScale},
+      {"Hand", true, "1e400", Refusal::kZeroScale},
+      {"Hand", true, "0,5", Refusal::kZeroScale},  // Val reads the 0 before the comma
+      {"Hand", false, "0", Refusal::kNone},        // FillInput refuses the curve itself
+      {"Sprung", true, "0", Refusal::kNone},
+      {" ", true, "", Refusal::kNone},
+      {"hand", true, "0", Refusal::kNone},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(HandScaleRefusal(c.shape, c.complete ? complete : incomplete, c.yScale), c.expected)
+        << '"' << c.shape << "\" " << c.complete << " \"" << c.yScale << '"';
   }
 }
 

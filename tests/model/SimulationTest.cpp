@@ -158,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
                Shape::kImpulse,
                Shape::kZero,
                {{kX, 1, 0.5}, {kX, 2, 0.25}, {kX, 3, 0.125}, {kX, 4, 0.0625}}}),
-    [](const testing::TestParamInfo<Figure>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<Figure>& test) { return test.param.name; });
 
 // Every operation of the difference equation rounds at its own width: 32 bits
 // for the first-difference, gain and second output products and for the
@@ -250,7 +250,7 @@ INSTANTIATE_TEST_SUITE_P(
                Shape::kStep,
                Shape::kZero,
                {{kY, 0, 0}, {kY, 1, 1.9999999360571385e+38}, {kY, 2, 1.9999999360571385e+38}, {kY, 3, kMinusInf}}}),
-    [](const testing::TestParamInfo<Figure>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<Figure>& test) { return test.param.name; });
 
 TEST_F(LoopTest, CutLoopControllerFollowsThePlantAtEveryStep) {
   Inputs(Shape::kImpulse, Shape::kZero);

@@ -8,6 +8,7 @@
 
 // Under AddressSanitizer the window tests do not look for leaks: the system's
 // font and display libraries keep their caches to the end of the process.
+extern "C" const char* __asan_default_options();
 extern "C" const char* __asan_default_options() { return "detect_leaks=0"; }
 
 int main(int argc, char** argv) {
