@@ -265,8 +265,8 @@ std::string EnabledAsShown(fw::Window& win) {
 // Each editing item is enabled exactly when the focused control can do it.
 TEST_F(EditMenu, EditingItemsAreEnabledExactlyWhenTheFocusedControlCanAct) {
   list->SetColumnCount(2);
-  const auto focus = [](fw::Control* c) {
-    c->Widget()->setFocus();
+  const auto focus = [](fw::Control* control) {
+    control->Widget()->setFocus();
     QApplication::processEvents();
   };
   QGuiApplication::clipboard()->setText("1.5");

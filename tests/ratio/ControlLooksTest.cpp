@@ -606,8 +606,8 @@ TEST_P(ControlLooks, ASliderDragMovesTheKnobAndTheChartFollowsOnRelease) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, ControlLooks, ::testing::Values(1.0, 2.0),
-                         [](const ::testing::TestParamInfo<double>& info) {
-                           return info.param == 1.0 ? std::string("RatioOne") : std::string("RatioTwo");
+                         [](const ::testing::TestParamInfo<double>& test) {
+                           return test.param == 1.0 ? std::string("RatioOne") : std::string("RatioTwo");
                          });
 
 }  // namespace
