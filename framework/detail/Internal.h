@@ -10,6 +10,7 @@
 #include <functional>
 #include <string_view>
 
+#include "Properties.h"
 #include "System.h"
 #include "Values.h"
 
@@ -32,8 +33,9 @@ inline constexpr Integer kMaxCoord = 1000000;
 Integer ClampSize(Integer v);
 Integer ClampCoord(Integer v);
 
-// Property and control names compare without regard to ASCII case.
-bool SameName(std::string_view a, std::string_view b);
+// Property and control names compare without regard to ASCII case
+// (Properties.h).
+using fw::SameName;
 
 QString ToQ(const String& s);
 String FromQ(const QString& s);
