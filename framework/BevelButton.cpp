@@ -130,24 +130,20 @@ void BevelButton::Push() {
 }
 
 bool BevelButton::ApplyProperty(const String& name, const PropertyValue& value) {
-  if (ApplyTextProperty(name, value)) return true;
-  using detail::SameName;
-  if (SameName(name, "Caption")) {
-    SetCaption(AsString(value));
-  } else if (SameName(name, "Value")) {
-    SetValue(AsBoolean(value, value_));
-  } else if (SameName(name, "Bevel")) {
-    SetBevel(AsInteger(value, bevel_));
-  } else if (SameName(name, "HasBackColor")) {
-    SetHasBackColor(AsBoolean(value, hasBackColor_));
-  } else if (SameName(name, "BackColor")) {
-    SetBackColor(AsColor(value, backColor_));
-  } else if (SameName(name, "AcceptFocus")) {
-    if (BevelWidget* w = FaceOf(*this)) w->setFocusPolicy(AsBoolean(value) ? Qt::StrongFocus : Qt::NoFocus);
-  } else {
-    return Control::ApplyProperty(name, value);
-  }
-  return true;
+  using B = BevelButton;
+  static constexpr PropertyRow<B> kProperties[] = {
+      {"Caption", [](B& b, const PropertyValue& v) { b.SetCaption(AsString(v)); }},
+      {"Value", [](B& b, const PropertyValue& v) { b.SetValue(AsBoolean(v, b.value_)); }},
+      {"Bevel", [](B& b, const PropertyValue& v) { b.SetBevel(AsInteger(v, b.bevel_)); }},
+      {"HasBackColor", [](B& b, const PropertyValue& v) { b.SetHasBackColor(AsBoolean(v, b.hasBackColor_)); }},
+      {"BackColor", [](B& b, const PropertyValue& v) { b.SetBackColor(AsColor(v, b.backColor_)); }},
+      {"AcceptFocus",
+       [](B& b, const PropertyValue& v) {
+         if (BevelWidget* w = FaceOf(b)) w->setFocusPolicy(AsBoolean(v) ? Qt::StrongFocus : Qt::NoFocus);
+       }},
+  };
+  return ApplyTextProperty(name, value) || ApplyListedProperty(kProperties, *this, name, value) ||
+         Control::ApplyProperty(name, value);
 }
 
 }  // namespace fw

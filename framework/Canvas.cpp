@@ -333,22 +333,24 @@ void Canvas::CutToSize() {
 }
 
 bool Canvas::ApplyProperty(const String& name, const PropertyValue& value) {
-  if (detail::SameName(name, "AcceptFocus")) {
-    acceptFocus_ = AsBoolean(value, acceptFocus_);
-    if (Widget() != nullptr) Widget()->setFocusPolicy(acceptFocus_ ? Qt::StrongFocus : Qt::NoFocus);
-    return true;
-  }
-  if (detail::SameName(name, "UseFocusRing")) {
-    useFocusRing_ = AsBoolean(value, useFocusRing_);
-    if (Widget() != nullptr) Widget()->update();
-    return true;
-  }
-  if (detail::SameName(name, "Transparent")) {
-    transparent_ = AsBoolean(value, transparent_);
-    if (Widget() != nullptr) Widget()->update();
-    return true;
-  }
-  return Control::ApplyProperty(name, value);
+  static constexpr PropertyRow<Canvas> kProperties[] = {
+      {"AcceptFocus",
+       [](Canvas& c, const PropertyValue& v) {
+         c.acceptFocus_ = AsBoolean(v, c.acceptFocus_);
+         if (c.Widget() != nullptr) c.Widget()->setFocusPolicy(c.acceptFocus_ ? Qt::StrongFocus : Qt::NoFocus);
+       }},
+      {"UseFocusRing",
+       [](Canvas& c, const PropertyValue& v) {
+         c.useFocusRing_ = AsBoolean(v, c.useFocusRing_);
+         if (c.Widget() != nullptr) c.Widget()->update();
+       }},
+      {"Transparent",
+       [](Canvas& c, const PropertyValue& v) {
+         c.transparent_ = AsBoolean(v, c.transparent_);
+         if (c.Widget() != nullptr) c.Widget()->update();
+       }},
+  };
+  return ApplyListedProperty(kProperties, *this, name, value) || Control::ApplyProperty(name, value);
 }
 
 }  // namespace fw

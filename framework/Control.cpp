@@ -4,7 +4,6 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <exception>
@@ -21,14 +20,6 @@ namespace detail {
 
 Integer ClampSize(Integer v) { return std::clamp<Integer>(v, 0, kMaxSize); }
 Integer ClampCoord(Integer v) { return std::clamp<Integer>(v, -kMaxCoord, kMaxCoord); }
-
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
-  }
-  return true;
-}
 
 QString ToQ(const String& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 String FromQ(const QString& s) { return s.toStdString(); }
@@ -199,32 +190,26 @@ const PropertyValue* Control::StoredProperty(std::string_view name) const {
 }
 
 bool Control::ApplyProperty(const String& name, const PropertyValue& value) {
-  if (SameName(name, "Left")) {
-    SetLeft(AsInteger(value, Left()));
-  } else if (SameName(name, "Top")) {
-    SetTop(AsInteger(value, Top()));
-  } else if (SameName(name, "Width")) {
-    SetWidth(AsInteger(value, Width()));
-  } else if (SameName(name, "Height")) {
-    SetHeight(AsInteger(value, Height()));
-  } else if (SameName(name, "Visible")) {
-    SetVisible(AsBoolean(value, visible_));
-  } else if (SameName(name, "Enabled")) {
-    SetEnabled(AsBoolean(value, enabled_));
-  } else if (SameName(name, "TabIndex")) {
-    tabIndex_ = AsInteger(value, tabIndex_);
-  } else if (SameName(name, "InitialParent")) {
-    // Resolved when the control joins its window; at once if it has one.
-    if (window_ != nullptr) {
-      const String parentName = AsString(value);
-      SetParentControl(parentName.empty() ? nullptr : window_->ControlByName(parentName));
-    }
-  } else if (SameName(name, "Name") || SameName(name, "Index")) {
-    // The window's registry gives names and indexes; stored only.
-  } else {
-    return false;
-  }
-  return true;
+  static constexpr PropertyRow<Control> kProperties[] = {
+      {"Left", [](Control& c, const PropertyValue& v) { c.SetLeft(AsInteger(v, c.Left())); }},
+      {"Top", [](Control& c, const PropertyValue& v) { c.SetTop(AsInteger(v, c.Top())); }},
+      {"Width", [](Control& c, const PropertyValue& v) { c.SetWidth(AsInteger(v, c.Width())); }},
+      {"Height", [](Control& c, const PropertyValue& v) { c.SetHeight(AsInteger(v, c.Height())); }},
+      {"Visible", [](Control& c, const PropertyValue& v) { c.SetVisible(AsBoolean(v, c.visible_)); }},
+      {"Enabled", [](Control& c, const PropertyValue& v) { c.SetEnabled(AsBoolean(v, c.enabled_)); }},
+      {"TabIndex", [](Control& c, const PropertyValue& v) { c.tabIndex_ = AsInteger(v, c.tabIndex_); }},
+      // Resolved when the control joins its window; at once if it has one.
+      {"InitialParent",
+       [](Control& c, const PropertyValue& v) {
+         if (c.window_ == nullptr) return;
+         const String parentName = AsString(v);
+         c.SetParentControl(parentName.empty() ? nullptr : c.window_->ControlByName(parentName));
+       }},
+      // The window's registry gives names and indexes; stored only.
+      {"Name", [](Control&, const PropertyValue&) {}},
+      {"Index", [](Control&, const PropertyValue&) {}},
+  };
+  return ApplyListedProperty(kProperties, *this, name, value);
 }
 
 void Control::Attach(Window* window, const String& name, Integer index) {

@@ -133,18 +133,13 @@ void Label::SetTextAlign(Integer a) {
 }
 
 bool Label::ApplyProperty(const String& name, const PropertyValue& value) {
-  if (ApplyTextProperty(name, value)) return true;
-  using detail::SameName;
-  if (SameName(name, "Text")) {
-    SetText(AsString(value));
-  } else if (SameName(name, "Multiline")) {
-    SetMultiline(AsBoolean(value, multiline_));
-  } else if (SameName(name, "TextAlign")) {
-    SetTextAlign(AsInteger(value, textAlign_));
-  } else {
-    return Control::ApplyProperty(name, value);
-  }
-  return true;
+  static constexpr PropertyRow<Label> kProperties[] = {
+      {"Text", [](Label& l, const PropertyValue& v) { l.SetText(AsString(v)); }},
+      {"Multiline", [](Label& l, const PropertyValue& v) { l.SetMultiline(AsBoolean(v, l.multiline_)); }},
+      {"TextAlign", [](Label& l, const PropertyValue& v) { l.SetTextAlign(AsInteger(v, l.textAlign_)); }},
+  };
+  return ApplyTextProperty(name, value) || ApplyListedProperty(kProperties, *this, name, value) ||
+         Control::ApplyProperty(name, value);
 }
 
 }  // namespace fw

@@ -404,25 +404,24 @@ void Listbox::UpdateLook() {
 }
 
 bool Listbox::ApplyProperty(const String& name, const PropertyValue& value) {
-  using detail::SameName;
-  if (SameName(name, "ColumnCount")) {
-    SetColumnCount(AsInteger(value, ColumnCount()));
-  } else if (SameName(name, "ColumnWidths")) {
-    SetColumnWidths(AsString(value));
-  } else if (SameName(name, "TextSize")) {
-    SetTextSize(AsSingle(value, textSize_));
-  } else if (SameName(name, "TextFont") || SameName(name, "Bold")) {
-    UpdateLook();
-  } else if (SameName(name, "GridLinesVertical")) {
-    SetGridLinesVertical(AsInteger(value, gridLinesVertical_));
-  } else if (SameName(name, "GridLinesHorizontal")) {
-    SetGridLinesHorizontal(AsInteger(value, gridLinesHorizontal_));
-  } else if (SameName(name, "Border")) {
-    if (auto* v = View(*this)) v->setFrameShape(AsBoolean(value, true) ? QFrame::StyledPanel : QFrame::NoFrame);
-  } else {
-    return Control::ApplyProperty(name, value);
-  }
-  return true;
+  using L = Listbox;
+  static constexpr PropertyRow<L> kProperties[] = {
+      {"ColumnCount", [](L& l, const PropertyValue& v) { l.SetColumnCount(AsInteger(v, l.ColumnCount())); }},
+      {"ColumnWidths", [](L& l, const PropertyValue& v) { l.SetColumnWidths(AsString(v)); }},
+      {"TextSize", [](L& l, const PropertyValue& v) { l.SetTextSize(AsSingle(v, l.textSize_)); }},
+      // Read from the stored record when the look is updated.
+      {"TextFont", [](L& l, const PropertyValue&) { l.UpdateLook(); }},
+      {"Bold", [](L& l, const PropertyValue&) { l.UpdateLook(); }},
+      {"GridLinesVertical",
+       [](L& l, const PropertyValue& v) { l.SetGridLinesVertical(AsInteger(v, l.gridLinesVertical_)); }},
+      {"GridLinesHorizontal",
+       [](L& l, const PropertyValue& v) { l.SetGridLinesHorizontal(AsInteger(v, l.gridLinesHorizontal_)); }},
+      {"Border",
+       [](L& l, const PropertyValue& v) {
+         if (auto* view = View(l)) view->setFrameShape(AsBoolean(v, true) ? QFrame::StyledPanel : QFrame::NoFrame);
+       }},
+  };
+  return ApplyListedProperty(kProperties, *this, name, value) || Control::ApplyProperty(name, value);
 }
 
 }  // namespace fw

@@ -1,11 +1,20 @@
 #include "Properties.h"
 
+#include <cctype>
 #include <cmath>
 
 #include "Control.h"
 #include "Window.h"
 
 namespace fw {
+
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
+  }
+  return true;
+}
 
 void RuntimeMassPropertySetter(Control& control, const PropertyRecord& record) {
   // A copy: applying a property may change the record being read (a control

@@ -40,16 +40,16 @@ void PushButton::Push() {
 }
 
 bool PushButton::ApplyProperty(const String& name, const PropertyValue& value) {
-  if (ApplyTextProperty(name, value)) return true;
-  using detail::SameName;
-  if (SameName(name, "Caption")) {
-    SetCaption(AsString(value));
-  } else if (SameName(name, "Default")) {
-    if (QPushButton* b = Button(*this)) b->setDefault(AsBoolean(value));
-  } else {
-    return Control::ApplyProperty(name, value);
-  }
-  return true;
+  using P = PushButton;
+  static constexpr PropertyRow<P> kProperties[] = {
+      {"Caption", [](P& p, const PropertyValue& v) { p.SetCaption(AsString(v)); }},
+      {"Default",
+       [](P& p, const PropertyValue& v) {
+         if (QPushButton* b = Button(p)) b->setDefault(AsBoolean(v));
+       }},
+  };
+  return ApplyTextProperty(name, value) || ApplyListedProperty(kProperties, *this, name, value) ||
+         Control::ApplyProperty(name, value);
 }
 
 }  // namespace fw

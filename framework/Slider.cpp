@@ -118,22 +118,17 @@ void Slider::SetHeight(Integer v) {
 // the range and without an event: a record may give Minimum, Maximum and Value
 // in any order, an inverted range included.
 bool Slider::ApplyProperty(const String& name, const PropertyValue& value) {
-  using detail::SameName;
-  if (SameName(name, "Minimum")) {
-    minimum_ = AsInteger(value, minimum_);
-  } else if (SameName(name, "Maximum")) {
-    maximum_ = AsInteger(value, maximum_);
-  } else if (SameName(name, "Value")) {
-    value_ = AsInteger(value, value_);
-  } else if (SameName(name, "LineStep")) {
-    lineStep_ = std::max<Integer>(0, AsInteger(value, lineStep_));
-  } else if (SameName(name, "PageStep")) {
-    pageStep_ = std::max<Integer>(0, AsInteger(value, pageStep_));
-  } else if (SameName(name, "LiveScroll")) {
-    liveScroll_ = AsBoolean(value, liveScroll_);
-  } else {
-    return Control::ApplyProperty(name, value);
-  }
+  // Each one then brings the widget up to date.
+  using S = Slider;
+  static constexpr PropertyRow<S> kProperties[] = {
+      {"Minimum", [](S& s, const PropertyValue& v) { s.minimum_ = AsInteger(v, s.minimum_); }},
+      {"Maximum", [](S& s, const PropertyValue& v) { s.maximum_ = AsInteger(v, s.maximum_); }},
+      {"Value", [](S& s, const PropertyValue& v) { s.value_ = AsInteger(v, s.value_); }},
+      {"LineStep", [](S& s, const PropertyValue& v) { s.lineStep_ = std::max<Integer>(0, AsInteger(v, s.lineStep_)); }},
+      {"PageStep", [](S& s, const PropertyValue& v) { s.pageStep_ = std::max<Integer>(0, AsInteger(v, s.pageStep_)); }},
+      {"LiveScroll", [](S& s, const PropertyValue& v) { s.liveScroll_ = AsBoolean(v, s.liveScroll_); }},
+  };
+  if (!ApplyListedProperty(kProperties, *this, name, value)) return Control::ApplyProperty(name, value);
   SyncWidget();
   return true;
 }

@@ -33,21 +33,17 @@ void TextControl::SetTextColor(Color c) {
 }
 
 bool TextControl::ApplyTextProperty(const String& name, const PropertyValue& value) {
-  using detail::SameName;
-  if (SameName(name, "TextFont")) {
-    SetTextFont(AsString(value));
-  } else if (SameName(name, "TextSize")) {
-    SetTextSize(AsSingle(value, style_.size));
-  } else if (SameName(name, "Bold")) {
-    SetBold(AsBoolean(value, style_.bold));
-  } else if (SameName(name, "TextColor")) {
-    SetTextColor(AsColor(value, style_.color));
-  } else if (SameName(name, "Italic") || SameName(name, "Underline")) {
-    UpdateLook();
-  } else {
-    return false;
-  }
-  return true;
+  using T = TextControl;
+  static constexpr PropertyRow<T> kProperties[] = {
+      {"TextFont", [](T& t, const PropertyValue& v) { t.SetTextFont(AsString(v)); }},
+      {"TextSize", [](T& t, const PropertyValue& v) { t.SetTextSize(AsSingle(v, t.style_.size)); }},
+      {"Bold", [](T& t, const PropertyValue& v) { t.SetBold(AsBoolean(v, t.style_.bold)); }},
+      {"TextColor", [](T& t, const PropertyValue& v) { t.SetTextColor(AsColor(v, t.style_.color)); }},
+      // Read from the stored record by ApplyTextFont.
+      {"Italic", [](T& t, const PropertyValue&) { t.UpdateLook(); }},
+      {"Underline", [](T& t, const PropertyValue&) { t.UpdateLook(); }},
+  };
+  return ApplyListedProperty(kProperties, *this, name, value);
 }
 
 void TextControl::ApplyTextFont(QWidget& w) const {

@@ -111,22 +111,16 @@ bool TextField::CanEdit(const String& itemName) const {
 }
 
 bool TextField::ApplyProperty(const String& name, const PropertyValue& value) {
-  if (ApplyTextProperty(name, value)) return true;
-  using detail::SameName;
-  if (SameName(name, "Text")) {
-    SetText(AsString(value));
-  } else if (SameName(name, "ReadOnly")) {
-    SetReadOnly(AsBoolean(value, readOnly_));
-  } else if (SameName(name, "BackColor")) {
-    SetBackColor(AsColor(value, backColor_));
-  } else if (SameName(name, "Alignment")) {
-    SetAlignment(AsInteger(value, alignment_));
-  } else if (SameName(name, "Border")) {
-    SetBorder(AsBoolean(value, border_));
-  } else {
-    return Control::ApplyProperty(name, value);
-  }
-  return true;
+  using F = TextField;
+  static constexpr PropertyRow<F> kProperties[] = {
+      {"Text", [](F& f, const PropertyValue& v) { f.SetText(AsString(v)); }},
+      {"ReadOnly", [](F& f, const PropertyValue& v) { f.SetReadOnly(AsBoolean(v, f.readOnly_)); }},
+      {"BackColor", [](F& f, const PropertyValue& v) { f.SetBackColor(AsColor(v, f.backColor_)); }},
+      {"Alignment", [](F& f, const PropertyValue& v) { f.SetAlignment(AsInteger(v, f.alignment_)); }},
+      {"Border", [](F& f, const PropertyValue& v) { f.SetBorder(AsBoolean(v, f.border_)); }},
+  };
+  return ApplyTextProperty(name, value) || ApplyListedProperty(kProperties, *this, name, value) ||
+         Control::ApplyProperty(name, value);
 }
 
 }  // namespace fw

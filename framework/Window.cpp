@@ -293,57 +293,49 @@ void Window::ApplyWindowFlags() {
   }
 }
 
+namespace {
+Integer StoredSize(const PropertyValue& v, Integer fallback) { return detail::ClampSize(AsInteger(v, fallback)); }
+}  // namespace
+
 void Window::SetProperty(const String& name, const PropertyValue& value) {
-  const auto size = [&](Integer fallback) { return detail::ClampSize(AsInteger(value, fallback)); };
-  if (SameName(name, "Width")) {
-    SetWidth(AsInteger(value, impl_->width));
-    return;
-  }
-  if (SameName(name, "Height")) {
-    SetHeight(AsInteger(value, impl_->height));
-    return;
-  }
-  if (SameName(name, "Title")) {
-    SetTitle(AsString(value));
-    return;
-  }
-  if (SameName(name, "Frame")) {
-    frame_ = AsInteger(value, frame_);
-    return;
-  }
-  if (SameName(name, "Visible")) {
-    visible_ = AsBoolean(value, visible_);
-    if (open_ && !impl_->building && impl_->mw != nullptr) impl_->mw->setVisible(visible_);
-    return;
-  }
-  if (SameName(name, "MinWidth")) {
-    minWidth_ = size(minWidth_);
-  } else if (SameName(name, "MinHeight")) {
-    minHeight_ = size(minHeight_);
-  } else if (SameName(name, "MaxWidth")) {
-    maxWidth_ = size(maxWidth_);
-  } else if (SameName(name, "MaxHeight")) {
-    maxHeight_ = size(maxHeight_);
-  } else if (SameName(name, "CloseButton")) {
-    closeButton_ = AsBoolean(value, closeButton_);
-  } else if (SameName(name, "MinimizeButton")) {
-    minimizeButton_ = AsBoolean(value, minimizeButton_);
-  } else if (SameName(name, "MaximizeButton")) {
-    maximizeButton_ = AsBoolean(value, maximizeButton_);
-  } else if (SameName(name, "FullScreenButton")) {
-    fullScreenButton_ = AsBoolean(value, fullScreenButton_);
-  } else if (SameName(name, "Resizeable")) {
-    resizeable_ = AsBoolean(value, resizeable_);
-  } else if (SameName(name, "MenuBarVisible")) {
-    impl_->menuBarVisible = AsBoolean(value, impl_->menuBarVisible);
-  } else if (SameName(name, "HasBackColor")) {
-    impl_->hasBackColor = AsBoolean(value, impl_->hasBackColor);
-  } else if (SameName(name, "BackColor")) {
-    impl_->backColor = AsColor(value, impl_->backColor);
-  } else {
-    return;  // a setting this toolkit has no use for
-  }
-  ApplyWindowFlags();
+  using W = Window;
+  using V = PropertyValue;
+  // A row with restyle set is followed by ApplyWindowFlags: the frame, the
+  // size limits and the look take the new value at once.
+  struct Row {
+    std::string_view name;
+    void (*apply)(W& w, const V& v);
+    bool restyle;
+  };
+  static constexpr Row kProperties[] = {
+      {"Width", [](W& w, const V& v) { w.SetWidth(AsInteger(v, w.impl_->width)); }, false},
+      {"Height", [](W& w, const V& v) { w.SetHeight(AsInteger(v, w.impl_->height)); }, false},
+      {"Title", [](W& w, const V& v) { w.SetTitle(AsString(v)); }, false},
+      {"Frame", [](W& w, const V& v) { w.frame_ = AsInteger(v, w.frame_); }, false},
+      {"Visible",
+       [](W& w, const V& v) {
+         w.visible_ = AsBoolean(v, w.visible_);
+         if (w.open_ && !w.impl_->building && w.impl_->mw != nullptr) w.impl_->mw->setVisible(w.visible_);
+       },
+       false},
+      {"MinWidth", [](W& w, const V& v) { w.minWidth_ = StoredSize(v, w.minWidth_); }, true},
+      {"MinHeight", [](W& w, const V& v) { w.minHeight_ = StoredSize(v, w.minHeight_); }, true},
+      {"MaxWidth", [](W& w, const V& v) { w.maxWidth_ = StoredSize(v, w.maxWidth_); }, true},
+      {"MaxHeight", [](W& w, const V& v) { w.maxHeight_ = StoredSize(v, w.maxHeight_); }, true},
+      {"CloseButton", [](W& w, const V& v) { w.closeButton_ = AsBoolean(v, w.closeButton_); }, true},
+      {"MinimizeButton", [](W& w, const V& v) { w.minimizeButton_ = AsBoolean(v, w.minimizeButton_); }, true},
+      {"MaximizeButton", [](W& w, const V& v) { w.maximizeButton_ = AsBoolean(v, w.maximizeButton_); }, true},
+      {"FullScreenButton", [](W& w, const V& v) { w.fullScreenButton_ = AsBoolean(v, w.fullScreenButton_); }, true},
+      {"Resizeable", [](W& w, const V& v) { w.resizeable_ = AsBoolean(v, w.resizeable_); }, true},
+      {"MenuBarVisible",
+       [](W& w, const V& v) { w.impl_->menuBarVisible = AsBoolean(v, w.impl_->menuBarVisible); }, true},
+      {"HasBackColor", [](W& w, const V& v) { w.impl_->hasBackColor = AsBoolean(v, w.impl_->hasBackColor); }, true},
+      {"BackColor", [](W& w, const V& v) { w.impl_->backColor = AsColor(v, w.impl_->backColor); }, true},
+  };
+  const Row* row = FindPropertyRow(kProperties, name);
+  if (row == nullptr) return;  // a setting this toolkit has no use for
+  row->apply(*this, value);
+  if (row->restyle) ApplyWindowFlags();
 }
 
 // ---- Menus -----------------------------------------------------------------------

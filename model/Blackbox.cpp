@@ -68,16 +68,12 @@ void Blackbox::Event_Paint(fw::Graphics& g, const fw::Areas& /*areas*/) {
 }
 
 bool Blackbox::ApplyProperty(const fw::String& name, const fw::PropertyValue& value) {
-  if (name == "re") {
-    re = fw::AsInteger(value);
-  } else if (name == "nchc") {
-    nchc = fw::AsInteger(value);
-  } else if (name == "chcList") {
-    chcList = fw::AsString(value);
-  } else if (name == "dhList") {
-    dhList = fw::AsString(value);
-  } else {
-    return fw::Canvas::ApplyProperty(name, value);
-  }
-  return true;
+  using fw::PropertyValue;
+  static constexpr fw::PropertyRow<Blackbox> kProperties[] = {
+      {"re", [](Blackbox& b, const PropertyValue& v) { b.re = fw::AsInteger(v); }},
+      {"nchc", [](Blackbox& b, const PropertyValue& v) { b.nchc = fw::AsInteger(v); }},
+      {"chcList", [](Blackbox& b, const PropertyValue& v) { b.chcList = fw::AsString(v); }},
+      {"dhList", [](Blackbox& b, const PropertyValue& v) { b.dhList = fw::AsString(v); }},
+  };
+  return fw::ApplyListedProperty(kProperties, *this, name, value) || fw::Canvas::ApplyProperty(name, value);
 }

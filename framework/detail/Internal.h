@@ -11,6 +11,7 @@
 #include <iosfwd>
 #include <string_view>
 
+#include "Properties.h"
 #include "System.h"
 #include "Values.h"
 
@@ -34,8 +35,9 @@ inline constexpr Integer kMaxCoord = 1000000;
 Integer ClampSize(Integer v);
 Integer ClampCoord(Integer v);
 
-// Property and control names compare without regard to ASCII case.
-bool SameName(std::string_view a, std::string_view b);
+// Property and control names compare without regard to ASCII case
+// (Properties.h).
+using fw::SameName;
 
 QString ToQ(const String& s);
 String FromQ(const QString& s);

@@ -170,6 +170,28 @@ TEST_F(OpenWindow, BlockSurvivesTokensThatDoNotMatchItsCount) {
   EXPECT_EQ(block.Width(), 17);
 }
 
+// The block's own stored values match their names in any case, as every
+// toolkit property does, and the canvas's and every control's still apply.
+TEST(BlockProperties, OwnNamesMatchInAnyCaseBeforeTheCanvasNames) {
+  Blackbox block;
+  fw::RuntimeMassPropertySetter(block, {{"RE", fw::Integer{3}},
+                                        {"Nchc", fw::Integer{2}},
+                                        {"chclist", fw::String("a,b")},
+                                        {"DHLIST", fw::String("0,5")},
+                                        {"transparent", false},
+                                        {"top", fw::Integer{240}}});
+  EXPECT_EQ(block.re, 3);
+  EXPECT_EQ(block.nchc, 2);
+  EXPECT_EQ(block.chcList, "a,b");
+  EXPECT_EQ(block.dhList, "0,5");
+  EXPECT_FALSE(block.Transparent());
+  EXPECT_EQ(block.Top(), 240);
+  // A name the block lacks is only stored.
+  block.SetProperty("nchcs", fw::Integer{9});
+  EXPECT_EQ(block.nchc, 2);
+  EXPECT_NE(block.StoredProperty("NCHCS"), nullptr);
+}
+
 TEST_F(OpenWindow, NameLabelsDrawTheirNames) {
   for (fw::Integer k = 0; k <= 6; ++k) {
     fw::Canvas* label = q().parnam(k);
