@@ -3,7 +3,9 @@
 # (openbox), beside another program (an xterm), driven by xdotool. The Option
 # key is Alt as it is, whichever program had the keyboard when it went down
 # or up: after Alt+Tab back to the program, and with the program never
-# active, no move without Alt takes a point, and one with Alt held draws.
+# active, no move without Alt takes a point, and one with Alt held draws. On
+# a German layout (setxkbmap de) the right-hand key draws too, as AltGr
+# (ISO_Level3_Shift) and as Alt_R.
 # A stroke without a button that leaves the chart over its right edge ends
 # the curve on its last column, whether the pointer crosses the edge in small
 # steps, in a burst or in one jump: OK takes the curve, 51 table rows.
@@ -157,7 +159,30 @@ moves_without_alt 19
 wait_for "the moves without Alt after Alt was released in the xterm" 'true'
 check "no point without Alt after Alt was released in the xterm" is "$(chart)" "$before"
 
-# ---- 3. Strokes without a button over the chart's right edge ----
+# ---- 3. On a German layout: the right-hand Alt key, AltGr or Alt_R, draws ----
+
+# Points 2 and 3, each with one key held; then moves with none take no point.
+layout=$(setxkbmap -query 2>/dev/null | sed -n 's/^layout: *//p' || true)
+if [ -n "$layout" ] && setxkbmap de 2>/dev/null; then
+  chart_at 12 140
+  next=20
+  for key in ISO_Level3_Shift Alt_R; do
+    xdotool keydown "$key"
+    wait_ring "$next" $((next + 2))
+    xdotool keyup "$key"
+    next=$((next + 10))
+  done
+  wait_for "points 2 and 3" 'true'
+  before=$(chart)
+  moves_without_alt 39
+  wait_for "the moves without a key on the German layout" 'true'
+  check "no point without a key on the German layout" is "$(chart)" "$before"
+  setxkbmap "$layout"
+else
+  echo "NOTE: setxkbmap cannot switch to the German layout here; AltGr and Alt_R not tried"
+fi
+
+# ---- 4. Strokes without a button over the chart's right edge ----
 
 # Alt held and no button, the pointer 60 pixels above the zero line: from
 # chart x 0 in 4-pixel moves 20 ms apart to x 496, the last one on the chart,
@@ -217,7 +242,7 @@ for crossing in burst jump; do
   ok_takes_the_curve "a $crossing over the edge"
 done
 
-# ---- 4. The bell: a stroke that skips a step, OK on an incomplete curve ----
+# ---- 5. The bell: a stroke that skips a step, OK on an incomplete curve ----
 
 restart
 wait_for "the parameter prompt" 'prompt_is "$p_param"'

@@ -1,5 +1,6 @@
 // The signal chart: grid, frame and area letter from the paint event; zero
 // line, curves, rings and legend from Drw; scales read back from the controls.
+#include <cmath>
 #include <limits>
 #include <string>
 #include <vector>
@@ -248,4 +249,40 @@ TEST_F(Chart, ValuesWithNoFinitePlaceAreNoPointsOfTheCurve) {
   Show("500", "100");
   EXPECT_EQ(chart().PixelAt(100, 200), kDarkRed);
   EXPECT_EQ(chart().PixelAt(300, 150), kDarkRed);
+}
+
+// The loop that diverges, run through the dialogue: controller K0 10 on the
+// example plant, both dead times 1. Its values overflow to "-∞" and then NaN
+// within the 500 steps; the x and y curves over all 500 steps show the finite
+// part, steep lines off the chart included, and beyond it nothing along the
+// top row. With the y scale "1e39", infinite in 32 bits, no curve is drawn.
+using DivergingLoop = OpenWindow;
+TEST_F(DivergingLoop, TheCurvesStopWhereTheNumbersStop) {
+  ToResults(With(kExampleLoop, {{3, "10"}, {6, "1"}}));
+  q().SlidX()->SetValue(q().SlidX()->Minimum());
+  ASSERT_EQ(q().TimeLab()->Text(), "500");
+  Click(q().BBtn(1));
+  Click(q().BBtn(2));
+  // The last step at which a curve still has a place: one pixel a step.
+  int finite = 0;
+  for (int t = 0; t <= 500; ++t)
+    if (std::isfinite(100.0f * q().s.Get(1, t)) || std::isfinite(100.0f * q().s.Get(2, t))) finite = t;
+  ASSERT_GT(finite, 20);
+  ASSERT_LT(finite, 400) << "the loop did not overflow";
+  fw::Canvas& chart = *q().diagram();
+  const auto curveInk = [&](int x0, int y0, int x1, int y1) {
+    return CountIn(chart, x0, y0, x1, y1, kDarkRed) + CountIn(chart, x0, y0, x1, y1, kDarkGreen);
+  };
+  EXPECT_GT(curveInk(0, 0, finite, 399), 2 * finite);
+  EXPECT_GT(curveInk(0, 0, finite, 1), 0) << "no steep line leaves the chart";
+  // Beyond the finite part, left of the legend letters.
+  EXPECT_EQ(curveInk(finite + 1, 0, 459, 399), 0);
+
+  fw::TextField& scale = *q().yFld();
+  scale.Widget()->setFocus();
+  QTest::keyClick(scale.Widget(), Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(scale.Widget(), "1e39");
+  ASSERT_EQ(scale.Text(), "1e39");
+  EXPECT_EQ(curveInk(0, 0, 459, 399), 0);
+  EXPECT_EQ(chart.PixelAt(300, q().yZero), kBlack);  // the zero line
 }
