@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "../framework/Fixture.h"
+#include "Fixture.h"
 #include "ExampleLoop.h"
 #include "MenuBar1.h"
 #include "Q.h"

@@ -31,7 +31,7 @@
 #include <string>
 #include <vector>
 
-#include "../gui/WindowFixture.h"
+#include "WindowFixture.h"
 #include "BevelButton.h"
 #include "Listbox.h"
 

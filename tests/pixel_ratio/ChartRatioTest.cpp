@@ -7,8 +7,8 @@
 #include <QImage>
 #include <QScreen>
 
-#include "../framework/Fixture.h"
-#include "../gui/WindowFixture.h"
+#include "Fixture.h"
+#include "WindowFixture.h"
 
 namespace {
 

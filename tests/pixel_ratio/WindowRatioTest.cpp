@@ -9,8 +9,8 @@
 #include <QMainWindow>
 #include <QTest>
 
-#include "../gui/ReferencePictures.h"
-#include "../gui/WindowFixture.h"
+#include "ReferencePictures.h"
+#include "WindowFixture.h"
 #include "Block.h"
 
 namespace {

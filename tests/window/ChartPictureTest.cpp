@@ -25,7 +25,7 @@
 #include <string>
 #include <vector>
 
-#include "../framework/Fixture.h"
+#include "Fixture.h"
 #include "AltKey.h"
 #include "System.h"
 #include "WindowFixture.h"
