@@ -1,6 +1,7 @@
 // The loop the window tests and benchmarks type into the parameter fields:
 // a P controller on a first-order plant with a dead time of 1. Without
-// GoogleTest, so that the benchmarks share it.
+// GoogleTest, so that the benchmarks share it; the model tests take their
+// parameters from it (tests/model/ExampleParameters.h).
 #pragma once
 
 #include <vector>

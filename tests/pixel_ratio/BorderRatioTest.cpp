@@ -12,7 +12,7 @@
 #include <cmath>
 #include <string>
 
-#include "../framework/Fixture.h"
+#include "Fixture.h"
 #include "BevelButton.h"
 #include "Listbox.h"
 

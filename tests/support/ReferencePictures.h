@@ -1,84 +1,81 @@
-// Reference pictures of the block diagram, the equation blocks and the name
-// labels, painted straight with Qt from the figures the program must show
-// (positions, sizes, fonts, colours), at a device pixel ratio of 1 or 2. The
-// tests compare a canvas's surface with them pixel by pixel.
+// Reference pictures of what the canvases must show, painted straight with Qt
+// from the figures the program must show (positions, sizes, fonts, colours),
+// at a device pixel ratio of 1 or 2: the block diagram, the equation blocks
+// and the name labels here, the chart in its test. The tests compare a
+// canvas's surface with them pixel by pixel (SamePicture).
 #pragma once
 
+#include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPolygonF>
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Blackbox.h"
 #include "Canvas.h"
+#include "Colours.h"
+#include "System.h"
 #include "Values.h"
-#include "detail/Internal.h"
 
 namespace reference {
 
-inline QColor Rgb(int r, int g, int b) { return QColor(r, g, b); }
-inline const QColor kInk = Rgb(0, 0, 0);
-inline const QColor kRed = Rgb(255, 0, 0);
-inline const QColor kCyan = Rgb(230, 255, 255);
-inline const QColor kPaper = Rgb(255, 255, 235);
-
 // A picture of w x h canvas pixels, transparent, drawn in canvas pixels: one
 // pixel wide aliased lines that cover the canvas pixels they pass through,
-// smoothed text with its baseline at the given y.
+// both end points included, smoothed text with its baseline at the given y.
 class Picture {
  public:
-  Picture(int w, int h, double ratio)
-      : ratio_(ratio),
-        image_(static_cast<int>(w * ratio), static_cast<int>(h * ratio), QImage::Format_ARGB32_Premultiplied) {
+  Picture(int w, int h, double ratio, QImage::Format format = QImage::Format_ARGB32_Premultiplied)
+      : ratio_(ratio), image_(static_cast<int>(w * ratio), static_cast<int>(h * ratio), format) {
     image_.setDevicePixelRatio(ratio);
     image_.fill(Qt::transparent);
   }
+  // Painting ends on the picture moved from before its image moves.
+  Picture(Picture&& from) noexcept : ratio_(from.ratio_), image_((from.painter_.reset(), std::move(from.image_))) {}
 
-  void Rect(int l, int t, int w, int h, const QColor& c) { Painter().fillRect(QRect(l, t, w, h), c); }
-  void Outline(int l, int t, int w, int h, const QColor& c) {
+  void Rect(int l, int t, int w, int h, fw::Color c) { Painter().fillRect(QRect(l, t, w, h), ToQ(c)); }
+  void Outline(int l, int t, int w, int h, fw::Color c) {
     Rect(l, t, w, 1, c);
     Rect(l, t + h - 1, w, 1, c);
     Rect(l, t, 1, h, c);
     Rect(l + w - 1, t, 1, h, c);
   }
-  void Line(int x0, int y0, int x1, int y1, const QColor& c) {
+  void Line(int x0, int y0, int x1, int y1, fw::Color c) {
     QPainter& p = Pen(c);
     const QPointF a = At(x0, y0), b = At(x1, y1);
     if (a != b) p.drawLine(QLineF(a, b));
-    if (a == b || ratio_ != 1.0) {
-      p.drawPoint(a);
-      p.drawPoint(b);
-    }
+    p.drawPoint(a);
+    p.drawPoint(b);
   }
   // The circle inscribed in the w x h box at (l, t).
-  void Oval(int l, int t, int w, int h, const QColor& c, bool fill) {
+  void Oval(int l, int t, int w, int h, fw::Color c, bool fill) {
     QPainter& p = Pen(c);
-    p.setBrush(fill ? QBrush(c) : QBrush(Qt::NoBrush));
+    p.setBrush(fill ? QBrush(ToQ(c)) : QBrush(Qt::NoBrush));
     p.drawEllipse(QRectF(At(l, t), QSizeF(w - 1, h - 1)));
   }
-  void Polygon(const std::vector<QPoint>& corners, const QColor& c) {
+  void Polygon(const std::vector<QPoint>& corners, fw::Color c) {
     QPolygonF poly;
     for (const QPoint& k : corners) poly << At(k.x(), k.y());
     QPainter& p = Pen(c);
-    p.setBrush(c);
+    p.setBrush(ToQ(c));
     p.drawPolygon(poly, Qt::WindingFill);
   }
-  void Text(const char* text, const char* font, double size, int x, int y, const QColor& c) {
+  void Text(const char* text, const char* font, double size, int x, int y, fw::Color c) {
     QPainter& p = Pen(c);
-    p.setFont(fw::detail::MakeFont(font, static_cast<fw::Single>(size), false));
+    p.setFont(Font(font, size));
     p.drawText(QPoint(x, y), QString::fromUtf8(text));
   }
   // The advance of a text in a font, as measured for this picture.
   double Advance(const std::string& text, const char* font, double size) {
-    return QFontMetricsF(fw::detail::MakeFont(font, static_cast<fw::Single>(size), false), &image_)
-        .horizontalAdvance(QString::fromStdString(text));
+    return QFontMetricsF(Font(font, size), &image_).horizontalAdvance(QString::fromStdString(text));
   }
   const QImage& Image() {
     painter_.reset();
@@ -86,6 +83,12 @@ class Picture {
   }
 
  private:
+  // A font as the toolkit names it, at a whole pixel size.
+  static QFont Font(const char* family, double size) {
+    QFont f(QString::fromStdString(fw::ResolveFontFamily(family)));
+    f.setPixelSize(static_cast<int>(std::lround(size)));
+    return f;
+  }
   QPointF At(int x, int y) const { return ratio_ == 1.0 ? QPointF(x, y) : QPointF(x + 0.5, y + 0.5); }
   QPainter& Painter() {
     if (!painter_) {
@@ -95,8 +98,8 @@ class Picture {
     }
     return *painter_;
   }
-  QPainter& Pen(const QColor& c) {
-    QPen pen(c);
+  QPainter& Pen(fw::Color c) {
+    QPen pen(ToQ(c));
     pen.setWidth(1);
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::MiterJoin);
@@ -126,26 +129,26 @@ inline Diagram DiagramFor(int r1, int r2) {
 // 15 behind it and 7.5 to either side, the corners converted to whole pixels.
 inline void Arrow(Picture& p, int x0, int y0, int x1, int y1, int x2, int y2, char head) {
   const int dx = 25, dy = 55;
-  p.Line(x0 - dx, y0 - dy, x1 - dx, y1 - dy, kInk);
-  p.Line(x1 - dx, y1 - dy, x2 - dx, y2 - dy, kInk);
+  p.Line(x0 - dx, y0 - dy, x1 - dx, y1 - dy, kBlack);
+  p.Line(x1 - dx, y1 - dy, x2 - dx, y2 - dy, kBlack);
   const int tx = x2 - dx, ty = y2 - dy;
   const int lo = head == 'N' || head == 'S' ? fw::ToInteger(tx - 7.5) : fw::ToInteger(ty - 7.5);
   const int hi = head == 'N' || head == 'S' ? fw::ToInteger(tx + 7.5) : fw::ToInteger(ty + 7.5);
   switch (head) {
-    case 'N': p.Polygon({{tx, ty}, {lo, ty + 15}, {hi, ty + 15}}, kInk); break;
-    case 'S': p.Polygon({{tx, ty}, {lo, ty - 15}, {hi, ty - 15}}, kInk); break;
-    case 'O': p.Polygon({{tx, ty}, {tx - 15, lo}, {tx - 15, hi}}, kInk); break;
-    default: p.Polygon({{tx, ty}, {tx + 15, lo}, {tx + 15, hi}}, kInk); break;  // 'W'
+    case 'N': p.Polygon({{tx, ty}, {lo, ty + 15}, {hi, ty + 15}}, kBlack); break;
+    case 'S': p.Polygon({{tx, ty}, {lo, ty - 15}, {hi, ty - 15}}, kBlack); break;
+    case 'O': p.Polygon({{tx, ty}, {tx - 15, lo}, {tx - 15, hi}}, kBlack); break;
+    default: p.Polygon({{tx, ty}, {tx + 15, lo}, {tx + 15, hi}}, kBlack); break;  // 'W'
   }
 }
 
 // A summing junction in the 42 x 42 box at (x, y), panel coordinates.
 inline void Junction(Picture& p, int x, int y) {
   p.Oval(x, y, 42, 42, kCyan, true);
-  p.Oval(x, y, 42, 42, kInk, false);
-  p.Line(x + 7, y + 35, x + 35, y + 7, kInk);
-  p.Line(x + 7, y + 7, x + 35, y + 35, kInk);
-  p.Polygon({{x + 21, y + 21}, {x + 36, y + 6}, {x + 26, y + 1}, {x + 16, y + 1}, {x + 6, y + 6}}, kInk);
+  p.Oval(x, y, 42, 42, kBlack, false);
+  p.Line(x + 7, y + 35, x + 35, y + 7, kBlack);
+  p.Line(x + 7, y + 7, x + 35, y + 35, kBlack);
+  p.Polygon({{x + 21, y + 21}, {x + 36, y + 6}, {x + 26, y + 1}, {x + 16, y + 1}, {x + 6, y + 6}}, kBlack);
 }
 
 inline QImage PanelPicture(int r1, int r2, bool cut, double ratio) {
@@ -167,7 +170,7 @@ inline QImage PanelPicture(int r1, int r2, bool cut, double ratio) {
   };
   for (const Letter& l : {Letter{"w", 65, 83}, Letter{"e", 92, 130}, Letter{"y", rec - 26, 200},
                           Letter{"z", rec - 26, 320}, Letter{"u", rec - 42, 281}, Letter{"x", 92, 281}})
-    p.Text(l.text, "System", 18, l.x - dx, l.y - dy, kInk);
+    p.Text(l.text, "System", 18, l.x - dx, l.y - dy, kBlack);
   Junction(p, 30 - dx, 119 - dy);
   Junction(p, rec - 21 - dx, 239 - dy);
   return p.Image();
@@ -196,10 +199,10 @@ inline QImage BlockPicture(const Blackbox& block, double ratio) {
   width += 10;
   Picture p(width, 60, ratio);
   p.Rect(0, 0, width, 60, kCyan);
-  p.Outline(0, 0, width, 60, kInk);
+  p.Outline(0, 0, width, 60, kBlack);
   int x = 7;
   for (std::size_t i = 1; i < offsets.size(); ++i) {
-    p.Text(block.chc[i].c_str(), "minion pro", size(i), x, 35 + offsets[i], kInk);
+    p.Text(block.chc[i].c_str(), "minion pro", size(i), x, 35 + offsets[i], kBlack);
     x += fw::ToInteger(p.Advance(block.chc[i], "minion pro", size(i)));
   }
   return p.Image();
@@ -212,11 +215,11 @@ inline QImage NameLabelPicture(int k, double ratio) {
   static const char* const kNames[] = {"T2", "T1", "T0", "K0", "K1", "K2"};
   Picture p(33, 30, ratio);
   if (k == 6) {
-    p.Text(" \u03c4", "times", 24, 0, 25, kInk);
+    p.Text(" \u03c4", "times", 24, 0, 25, kBlack);
   } else {
     const std::string name = kNames[k];
-    p.Text(name.substr(0, 1).c_str(), "times", 24, 0, 25, kInk);
-    p.Text(name.substr(1).c_str(), "times", 20, 15, 30, kInk);
+    p.Text(name.substr(0, 1).c_str(), "times", 24, 0, 25, kBlack);
+    p.Text(name.substr(1).c_str(), "times", 20, 15, 30, kBlack);
   }
   return p.Image();
 }
@@ -230,22 +233,5 @@ inline QImage Shown(const fw::Canvas& c) {
 // A block's right edge in diagram coordinates: the panel stands at window
 // x 10, and diagram x = panel x + 25.
 inline int RightEdge(const Blackbox& b) { return b.Left() - 10 + 25 + b.Width(); }
-
-// Where two pictures differ: the number of pixels and the first few places.
-inline std::string Differences(const QImage& got, const QImage& want) {
-  if (got.size() != want.size()) {
-    std::ostringstream s;
-    s << "size " << got.width() << "x" << got.height() << ", want " << want.width() << "x" << want.height();
-    return s.str();
-  }
-  std::ostringstream s;
-  int n = 0;
-  for (int y = 0; y < want.height(); ++y)
-    for (int x = 0; x < want.width(); ++x)
-      if (got.pixel(x, y) != want.pixel(x, y) && ++n <= 5)
-        s << " (" << x << "," << y << ") " << std::hex << got.pixel(x, y) << " want " << want.pixel(x, y) << std::dec;
-  if (n == 0) return "";
-  return std::to_string(n) + " pixels differ:" + s.str();
-}
 
 }  // namespace reference

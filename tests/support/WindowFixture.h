@@ -10,8 +10,9 @@
 #include <memory>
 #include <string>
 
-#include "../framework/Fixture.h"
+#include "Colours.h"
 #include "ExampleLoop.h"
+#include "Fixture.h"
 #include "MenuBar1.h"
 #include "Q.h"
 
@@ -93,17 +94,6 @@ class ShownWindow : public OpenWindow {
     fwtest::ShowAndWait(q());
   }
 };
-
-// The program's colours, as the tests look for them on the surfaces.
-inline constexpr fw::Color kWhite{255, 255, 255};
-inline constexpr fw::Color kBlack{0, 0, 0};
-inline constexpr fw::Color kRed{255, 0, 0};
-inline constexpr fw::Color kGrid{200, 200, 200};     // chart grid
-inline constexpr fw::Color kDarkRed{180, 0, 0};      // first, second and third curve
-inline constexpr fw::Color kDarkGreen{0, 180, 0};
-inline constexpr fw::Color kDarkBlue{0, 0, 180};
-inline constexpr fw::Color kCyan{230, 255, 255};     // blocks and junctions
-inline constexpr fw::Color kPaper{255, 255, 235};    // block diagram background
 
 // Drawn pixels whose colour matches, in the rectangle [x0, x1] x [y0, y1] of
 // a canvas surface.

@@ -7,12 +7,10 @@
 #include <QImage>
 #include <QScreen>
 
-#include "../framework/Fixture.h"
-#include "../gui/WindowFixture.h"
+#include "Fixture.h"
+#include "WindowFixture.h"
 
 namespace {
-
-const QRgb kRingRed = qRgb(180, 0, 0);  // the first shown curve
 
 class ChartAtRatio2 : public OpenWindow {
  protected:
@@ -33,7 +31,7 @@ class ChartAtRatio2 : public OpenWindow {
     const QImage& s = q().diagram()->Surface();
     std::vector<int> at;
     for (int n = 0; n < count; ++n, from += step)
-      if (s.pixel(from) == kRingRed) at.push_back(n);
+      if (s.pixel(from) == ToRgb(kDarkRed)) at.push_back(n);
     return at;
   }
 };
@@ -70,16 +68,15 @@ TEST_F(ChartAtRatio2, RingsZeroLineAndGridKeepTheirCanvasPixels) {
       } else {
         EXPECT_EQ(along.back(), reach + 2 * r + 1) << c.value << " step " << t;
       }
-      EXPECT_EQ(s.pixel(2 * x + 1, 2 * y + 1), qRgb(255, 255, 255)) << "filled white, " << c.value << " step " << t;
+      EXPECT_EQ(s.pixel(2 * x + 1, 2 * y + 1), ToRgb(kWhite)) << "filled white, " << c.value << " step " << t;
     }
     // Zero line on canvas row 200, grid on rows 50 and 150, frame.
-    for (auto [row, colour] : {std::pair{200, qRgb(0, 0, 0)}, std::pair{50, qRgb(200, 200, 200)},
-                               std::pair{150, qRgb(200, 200, 200)}, std::pair{0, qRgb(0, 0, 0)},
-                               std::pair{399, qRgb(0, 0, 0)}}) {
-      EXPECT_EQ(s.pixel(2 * 7, 2 * row), colour) << row;
-      EXPECT_EQ(s.pixel(2 * 7, 2 * row + 1), colour) << row;
+    for (auto [row, colour] : {std::pair{200, kBlack}, std::pair{50, kGrid}, std::pair{150, kGrid},
+                               std::pair{0, kBlack}, std::pair{399, kBlack}}) {
+      EXPECT_EQ(s.pixel(2 * 7, 2 * row), ToRgb(colour)) << row;
+      EXPECT_EQ(s.pixel(2 * 7, 2 * row + 1), ToRgb(colour)) << row;
     }
-    EXPECT_EQ(s.pixel(2 * 7, 2 * 200 - 1), qRgb(255, 255, 255));
-    EXPECT_EQ(s.pixel(2 * 7, 2 * 200 + 2), qRgb(255, 255, 255));
+    EXPECT_EQ(s.pixel(2 * 7, 2 * 200 - 1), ToRgb(kWhite));
+    EXPECT_EQ(s.pixel(2 * 7, 2 * 200 + 2), ToRgb(kWhite));
   }
 }

@@ -21,50 +21,45 @@
 #include <QTest>
 
 #include <cmath>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "../framework/Fixture.h"
 #include "AltKey.h"
-#include "System.h"
+#include "Fixture.h"
+#include "ReferencePictures.h"
+#include "SamePicture.h"
 #include "WindowFixture.h"
 
 namespace {
 
 constexpr int kW = 500, kH = 400;
 
-QColor ToQ(fw::Color c) { return QColor(c.r, c.g, c.b); }
-
 // The chart as its figures say it must look, drawn step by step as the
 // program draws it, in the surface's format.
 class ChartPicture {
  public:
-  explicit ChartPicture(QImage::Format format) : image_(kW, kH, format) { image_.fill(Qt::transparent); }
+  explicit ChartPicture(QImage::Format format) : picture_(kW, kH, 1, format) {}
 
   // The paint event's picture: paper, grid, frame and area letter.
   void Paper(int yZero, double scale, double shownSteps) {
-    Fill(0, 0, kW, kH, kWhite);
+    picture_.Rect(0, 0, kW, kH, kWhite);
     const double half = scale / 2;
     for (int i = static_cast<int>(std::floor(-2.0 * yZero / scale)); i <= std::ceil(2.0 * (kH - yZero) / scale); ++i)
-      Fill(0, static_cast<int>(yZero + i * half), kW, 1, kGrid);
+      picture_.Rect(0, static_cast<int>(yZero + i * half), kW, 1, kGrid);
     for (int u = 1; u <= std::floor(shownSteps / 10); ++u)
-      Fill(static_cast<int>(std::lround(u * 5000 / shownSteps)), 0, 1, kH, kGrid);
-    Fill(0, 0, kW, 1, kBlack);
-    Fill(0, kH - 1, kW, 1, kBlack);
-    Fill(0, 0, 1, kH, kBlack);
-    Fill(kW - 1, 0, 1, kH, kBlack);
-    Text("B", "Mistral", 50, 10, 40, kRed);
+      picture_.Rect(static_cast<int>(std::lround(u * 5000 / shownSteps)), 0, 1, kH, kGrid);
+    picture_.Outline(0, 0, kW, kH, kBlack);
+    picture_.Text("B", "Mistral", 50, 10, 40, kRed);
   }
   void ZeroLine(int yZero) {
     colour_ = kBlack;
-    Line(0, yZero, kW, yZero);
+    picture_.Line(0, yZero, kW, yZero, colour_);
   }
   // Curve k (from 1) of signal i at T shown steps.
   void Curve(int k, const char* caption, const Q& q, int i, int T, double scale) {
     const fw::Color colours[4] = {kBlack, kDarkRed, kDarkGreen, kDarkBlue};
     colour_ = colours[k % 4];
-    Text(caption, "System", 24, kW - 30, kH + 18 - 28 * k, colour_);
+    picture_.Text(caption, "System", 24, kW - 30, kH + 18 - 28 * k, colour_);
     const float p = static_cast<float>(static_cast<double>(kW) / T);
     const float a = static_cast<float>(scale);
     const int r = T < 25 ? 4 : static_cast<int>(std::lround(100.0 / T));
@@ -74,77 +69,37 @@ class ChartPicture {
       return static_cast<int>(std::lround(q.yZero - static_cast<double>(av)));
     };
     for (int t = 1; t <= T; ++t) {
-      Line(x(t - 1), y(t - 1), x(t), y(t));
+      picture_.Line(x(t - 1), y(t - 1), x(t), y(t), colour_);
       if (r > 1) Ring(x(t - 1), y(t - 1), r, colour_);
     }
   }
   // A hand-drawn point taken after the point (x0, y0).
   void HandPoint(int x0, int y0, int x1, int y1) {
-    Line(x0, y0, x1, y1);
+    picture_.Line(x0, y0, x1, y1, colour_);
     Ring(x1, y1, 2, kBlack);
     colour_ = kBlack;
   }
 
-  const QImage& Image() const { return image_; }
+  const QImage& Image() { return picture_.Image(); }
 
  private:
-  void Fill(int x, int y, int w, int h, fw::Color c) {
-    QPainter p(&image_);
-    p.fillRect(QRect(x, y, w, h), ToQ(c));
-  }
-  void Line(int x1, int y1, int x2, int y2) {
-    QPainter p(&image_);
-    QPen pen(ToQ(colour_));
-    pen.setWidth(1);
-    pen.setCapStyle(Qt::SquareCap);
-    p.setPen(pen);
-    p.drawLine(x1, y1, x2, y2);
-    p.drawPoint(x1, y1);
-    p.drawPoint(x2, y2);
-  }
+  // A white ring of radius r outlined in a colour, in the square of side
+  // 2r + 1 round (x, y).
   void Ring(int x, int y, int r, fw::Color outline) {
-    QPainter p(&image_);
-    const QRect square(x - r, y - r, 2 * r, 2 * r);  // 2r + 1 pixels a side
-    p.setPen(Qt::white);
-    p.setBrush(Qt::white);
-    p.drawEllipse(square);
-    p.setPen(ToQ(outline));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(square);
-  }
-  void Text(const char* text, const char* family, int size, int x, int baseline, fw::Color c) {
-    QPainter p(&image_);
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-    QFont f(QString::fromStdString(fw::ResolveFontFamily(family)));
-    f.setPixelSize(size);
-    p.setFont(f);
-    p.setPen(ToQ(c));
-    p.drawText(QPoint(x, baseline), QString::fromUtf8(text));
+    picture_.Oval(x - r, y - r, 2 * r + 1, 2 * r + 1, kWhite, true);
+    picture_.Oval(x - r, y - r, 2 * r + 1, 2 * r + 1, outline, false);
   }
 
-  QImage image_;
+  reference::Picture picture_;
   fw::Color colour_ = kBlack;
 };
 
-// Whether the chart shows the picture, pixel for pixel; else how many
-// pixels differ and where the first one lies.
-::testing::AssertionResult Shows(const fw::Canvas& chart, const ChartPicture& picture) {
-  const QImage seen = chart.Surface().convertToFormat(QImage::Format_ARGB32);
-  const QImage wanted = picture.Image().convertToFormat(QImage::Format_ARGB32);
-  int differ = 0;
-  std::ostringstream first;
-  for (int y = 0; y < kH; ++y) {
-    for (int x = 0; x < kW; ++x) {
-      if (seen.pixel(x, y) == wanted.pixel(x, y)) continue;
-      if (differ++ == 0) {
-        first << " first at (" << x << ", " << y << "): " << QColor::fromRgba(seen.pixel(x, y)).name(QColor::HexArgb).toStdString()
-              << " for " << QColor::fromRgba(wanted.pixel(x, y)).name(QColor::HexArgb).toStdString();
-      }
-    }
-  }
-  if (differ == 0) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << differ << " pixels differ;" << first.str();
+// Whether the chart shows the picture, pixel for pixel.
+::testing::AssertionResult Shows(const fw::Canvas& chart, ChartPicture& picture) {
+  return fwtest::SamePicture(chart.Surface().convertToFormat(QImage::Format_ARGB32),
+                             picture.Image().convertToFormat(QImage::Format_ARGB32));
 }
+::testing::AssertionResult Shows(const fw::Canvas& chart, ChartPicture&& picture) { return Shows(chart, picture); }
 
 class ChartPictures : public ShownWindow {
  protected:

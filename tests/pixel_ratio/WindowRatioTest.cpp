@@ -9,8 +9,9 @@
 #include <QMainWindow>
 #include <QTest>
 
-#include "../gui/ReferencePictures.h"
-#include "../gui/WindowFixture.h"
+#include "ReferencePictures.h"
+#include "SamePicture.h"
+#include "WindowFixture.h"
 #include "Block.h"
 
 namespace {
@@ -38,15 +39,14 @@ class DoubleRatioWindow : public OpenWindow {
     ASSERT_TRUE(controller != nullptr && plant != nullptr) << state;
     for (const fw::Canvas* c : {static_cast<fw::Canvas*>(controller), static_cast<fw::Canvas*>(plant), q().panel()})
       EXPECT_EQ(c->DeviceRatio(), 2.0) << state;
-    EXPECT_EQ(reference::Differences(Shown(*controller), reference::BlockPicture(*controller, 2)), "")
+    EXPECT_TRUE(fwtest::SamePicture(Shown(*controller), reference::BlockPicture(*controller, 2)))
         << state << ": controller block";
-    EXPECT_EQ(reference::Differences(Shown(*plant), reference::BlockPicture(*plant, 2)), "") << state << ": plant block";
-    EXPECT_EQ(reference::Differences(Shown(*q().panel()),
-                                     reference::PanelPicture(RightEdge(*controller), RightEdge(*plant), q().cut, 2)),
-              "")
+    EXPECT_TRUE(fwtest::SamePicture(Shown(*plant), reference::BlockPicture(*plant, 2))) << state << ": plant block";
+    EXPECT_TRUE(fwtest::SamePicture(Shown(*q().panel()),
+                                    reference::PanelPicture(RightEdge(*controller), RightEdge(*plant), q().cut, 2)))
         << state << ": diagram";
     for (int k = 0; k <= 6; ++k)
-      EXPECT_EQ(reference::Differences(Shown(*q().parnam(k)), reference::NameLabelPicture(k, 2)), "")
+      EXPECT_TRUE(fwtest::SamePicture(Shown(*q().parnam(k)), reference::NameLabelPicture(k, 2)))
           << state << ": parnam(" << k << ")";
   }
 };
@@ -61,7 +61,7 @@ TEST_F(DoubleRatioWindow, BlocksDiagramAndNameLabelsAreSharp) {
   const QImage& s = q().panel()->Surface();
   int last = -1;
   for (int x = 2 * (q().RecMax - 46); x < 2 * (q().RecMax + 10); ++x)
-    if (QColor(s.pixel(x, 2 * 205)) != QColor(255, 255, 235)) last = x;
+    if (QColor(s.pixel(x, 2 * 205)) != ToQ(kPaper)) last = x;
   EXPECT_EQ(last, 2 * (q().RecMax - 5) + 1);
 
   q().cut = true;

@@ -27,13 +27,13 @@
 #include <cmath>
 #include <functional>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "../gui/WindowFixture.h"
 #include "BevelButton.h"
 #include "Listbox.h"
+#include "SamePicture.h"
+#include "WindowFixture.h"
 
 namespace {
 
@@ -52,27 +52,6 @@ QFont FontOf(const char* family, int pixels, bool bold = false) {
 }
 
 QImage GrabOf(QWidget* w) { return w->grab().toImage().convertToFormat(QImage::Format_ARGB32); }
-
-// Where two pictures differ: empty if they are the same pixels.
-std::string Differences(const QImage& got, const QImage& want) {
-  if (got.size() != want.size()) {
-    std::ostringstream s;
-    s << "size " << got.width() << "x" << got.height() << " instead of " << want.width() << "x" << want.height();
-    return s.str();
-  }
-  int n = 0;
-  QPoint first(-1, -1);
-  for (int y = 0; y < got.height(); ++y)
-    for (int x = 0; x < got.width(); ++x)
-      if (got.pixel(x, y) != want.pixel(x, y)) {
-        if (n++ == 0) first = QPoint(x, y);
-      }
-  if (n == 0) return {};
-  std::ostringstream s;
-  s << n << " pixels differ, the first at device pixel (" << first.x() << ", " << first.y() << "): #" << std::hex
-    << got.pixel(first) << " instead of #" << want.pixel(first);
-  return s.str();
-}
 
 // What a stored control should look like in one state of the run.
 enum class Kind {
@@ -240,7 +219,7 @@ class ControlLooks : public OpenWindow, public ::testing::WithParamInterface<dou
   }
   // The real control and its stand-in grabbed alike: each with the focus if
   // the real one has it.
-  static std::string Compare(QWidget* real, QWidget* bare, bool focus) {
+  static ::testing::AssertionResult Compare(QWidget* real, QWidget* bare, bool focus) {
     QApplication::processEvents();
     const QImage got = GrabOf(real);
     if (focus) {
@@ -249,7 +228,7 @@ class ControlLooks : public OpenWindow, public ::testing::WithParamInterface<dou
     }
     const QImage want = GrabOf(bare);
     if (focus) real->setFocus(Qt::OtherFocusReason);
-    return Differences(got, want);
+    return fwtest::SamePicture(got, want);
   }
 
   void Expect(const Seen& s, const std::string& state) {
@@ -278,7 +257,7 @@ class ControlLooks : public OpenWindow, public ::testing::WithParamInterface<dou
         bare->setAlignment(s.align);
         bare->setText(s.text);
         bare->show();
-        EXPECT_EQ(Compare(w, bare.get(), s.focus), "");
+        EXPECT_TRUE(Compare(w, bare.get(), s.focus));
         break;
       }
       case Kind::Button: {
@@ -286,7 +265,7 @@ class ControlLooks : public OpenWindow, public ::testing::WithParamInterface<dou
         bare->setAutoDefault(false);
         bare->setText(s.text);
         bare->show();
-        EXPECT_EQ(Compare(w, bare.get(), w->hasFocus()), "");
+        EXPECT_TRUE(Compare(w, bare.get(), w->hasFocus()));
         break;
       }
       case Kind::Slider: {
@@ -298,7 +277,7 @@ class ControlLooks : public OpenWindow, public ::testing::WithParamInterface<dou
         bare->setPageStep(20);
         bare->setTracking(false);
         bare->show();
-        EXPECT_EQ(Compare(w, bare.get(), w->hasFocus()), "");
+        EXPECT_TRUE(Compare(w, bare.get(), w->hasFocus()));
         break;
       }
       case Kind::Label: {
@@ -312,7 +291,7 @@ class ControlLooks : public OpenWindow, public ::testing::WithParamInterface<dou
         bare->setWordWrap(s.wrap);
         bare->setText(s.text);
         bare->show();
-        EXPECT_EQ(Compare(w, bare.get(), false), "");
+        EXPECT_TRUE(Compare(w, bare.get(), false));
         break;
       }
       case Kind::Letter:
@@ -464,7 +443,7 @@ class ControlLooks : public OpenWindow, public ::testing::WithParamInterface<dou
       p.drawText(s.pressed ? area.translated(1, 1) : area, Qt::AlignCenter, s.text);
     }
     const int m = 2 * r;
-    EXPECT_EQ(Differences(shot.copy(m, m, wd - 2 * m, ht - 2 * m), want.copy(m, m, wd - 2 * m, ht - 2 * m)), "")
+    EXPECT_TRUE(fwtest::SamePicture(shot.copy(m, m, wd - 2 * m, ht - 2 * m), want.copy(m, m, wd - 2 * m, ht - 2 * m)))
         << "face and caption";
   }
 
@@ -510,7 +489,7 @@ class ControlLooks : public OpenWindow, public ::testing::WithParamInterface<dou
     if (Ratio() == 1.0) {
       EXPECT_EQ(unlikeBare, 0) << "frame pixels unlike the bare table's";
     }
-    EXPECT_EQ(Differences(GrabOf(view->verticalScrollBar()), GrabOf(bare->verticalScrollBar())), "") << "scroll bar";
+    EXPECT_TRUE(fwtest::SamePicture(GrabOf(view->verticalScrollBar()), GrabOf(bare->verticalScrollBar()))) << "scroll bar";
     bare->setModel(nullptr);
   }
 };
@@ -594,7 +573,7 @@ TEST_P(ControlLooks, ASliderDragMovesTheKnobAndTheChartFollowsOnRelease) {
   }
   QApplication::processEvents();
   EXPECT_LT(bare->sliderPosition(), 500);
-  EXPECT_EQ(Compare(w, bare.get(), false), "") << "the knob during the drag";
+  EXPECT_TRUE(Compare(w, bare.get(), false)) << "the knob during the drag";
   EXPECT_EQ(slider->Value(), 500);
   EXPECT_EQ(q().TimeLab()->Text(), "10") << "the chart follows the drag";
   for (QWidget* target : {w, static_cast<QWidget*>(bare.get())})
@@ -602,7 +581,7 @@ TEST_P(ControlLooks, ASliderDragMovesTheKnobAndTheChartFollowsOnRelease) {
   QApplication::processEvents();
   EXPECT_EQ(slider->Value(), bare->value());
   EXPECT_EQ(q().TimeLab()->Text(), std::to_string(static_cast<int>(std::lround(5000.0 / bare->value()))));
-  EXPECT_EQ(Compare(w, bare.get(), false), "") << "the knob let go";
+  EXPECT_TRUE(Compare(w, bare.get(), false)) << "the knob let go";
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, ControlLooks, ::testing::Values(1.0, 2.0),

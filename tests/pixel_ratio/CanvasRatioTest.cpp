@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "../framework/Fixture.h"
-#include "../framework/RandomPaths.h"
+#include "Fixture.h"
+#include "RandomPaths.h"
 #include "Canvas.h"
 #include "Graphics.h"
 

@@ -11,6 +11,7 @@
 
 #include "Block.h"
 #include "ReferencePictures.h"
+#include "SamePicture.h"
 #include "WindowFixture.h"
 
 namespace {
@@ -29,12 +30,11 @@ class Pictures : public OpenWindow {
     Blackbox* controller = q().Bx(1);
     Blackbox* plant = q().Bx(2);
     ASSERT_TRUE(controller != nullptr && plant != nullptr) << state;
-    EXPECT_EQ(reference::Differences(Shown(*controller), reference::BlockPicture(*controller, 1)), "")
+    EXPECT_TRUE(fwtest::SamePicture(Shown(*controller), reference::BlockPicture(*controller, 1)))
         << state << ": controller block";
-    EXPECT_EQ(reference::Differences(Shown(*plant), reference::BlockPicture(*plant, 1)), "") << state << ": plant block";
-    EXPECT_EQ(reference::Differences(Shown(panel()),
-                                     reference::PanelPicture(RightEdge(*controller), RightEdge(*plant), q().cut, 1)),
-              "")
+    EXPECT_TRUE(fwtest::SamePicture(Shown(*plant), reference::BlockPicture(*plant, 1))) << state << ": plant block";
+    EXPECT_TRUE(fwtest::SamePicture(Shown(panel()),
+                                    reference::PanelPicture(RightEdge(*controller), RightEdge(*plant), q().cut, 1)))
         << state << ": diagram";
   }
 };
@@ -68,7 +68,7 @@ TEST_F(Pictures, EveryLoopLayoutMatchesItsPicture) {
     q().RedrawBlockDiagram();
     EXPECT_EQ(q().RecMax, c.recMax) << c.state;
     EXPECT_EQ(panel().Width(), c.width) << c.state;
-    EXPECT_EQ(reference::Differences(Shown(panel()), reference::PanelPicture(125 + c.w1, 125 + c.w2, c.cut, 1)), "")
+    EXPECT_TRUE(fwtest::SamePicture(Shown(panel()), reference::PanelPicture(125 + c.w1, 125 + c.w2, c.cut, 1)))
         << c.state;
   }
 }
@@ -80,7 +80,7 @@ TEST_F(Pictures, NameLabelsMatchTheirPictures) {
     fw::Canvas* label = q().parnam(k);
     ASSERT_NE(label, nullptr);
     label->Refresh(true);
-    EXPECT_EQ(reference::Differences(Shown(*label), reference::NameLabelPicture(k, 1)), "") << "parnam(" << k << ")";
+    EXPECT_TRUE(fwtest::SamePicture(Shown(*label), reference::NameLabelPicture(k, 1))) << "parnam(" << k << ")";
   }
 }
 
@@ -125,10 +125,10 @@ TEST_F(Pictures, TheRoadShowsEachStateInTheWindow) {
     p.drawImage(100, 55, Shown(*q().Bx(1)));
     p.drawImage(100, 175, Shown(*q().Bx(2)));
   }
-  EXPECT_EQ(reference::Differences(part(10, 10, panel().Width(), 300), diagram), "") << "block diagram in the window";
+  EXPECT_TRUE(fwtest::SamePicture(part(10, 10, panel().Width(), 300), diagram)) << "block diagram in the window";
 
   const QRgb background = part(501, 460, 1, 1).pixel(0, 0);
-  EXPECT_NE(QColor(background), QColor(255, 255, 235));
+  EXPECT_NE(QColor(background), ToQ(kPaper));
   for (int k = 0; k <= 6; ++k) {
     QImage label(33, 30, QImage::Format_RGB32);
     label.fill(background);
@@ -136,13 +136,13 @@ TEST_F(Pictures, TheRoadShowsEachStateInTheWindow) {
       QPainter p(&label);
       p.drawImage(0, 0, reference::NameLabelPicture(k, 1));
     }
-    EXPECT_EQ(reference::Differences(part(505, 456 + 33 * k, 33, 30), label), "") << "parnam(" << k << ") in the window";
+    EXPECT_TRUE(fwtest::SamePicture(part(505, 456 + 33 * k, 33, 30), label)) << "parnam(" << k << ") in the window";
   }
 
   // The area letters: "B" red at size 50 from (10, 40) of the chart, over its
   // grid; "C" red inside the table's corner from (417, 329) on.
   reference::Picture b(500, 400, 1);
-  b.Text("B", "Mistral", 50, 10, 40, reference::kRed);
+  b.Text("B", "Mistral", 50, 10, 40, kRed);
   const QImage letterB = b.Image();
   const QImage chart = Shown(*q().diagram());
   int solid = 0;
@@ -152,7 +152,7 @@ TEST_F(Pictures, TheRoadShowsEachStateInTheWindow) {
       const QColor got(chart.pixel(x, y));
       if (cover == 255) {
         ++solid;
-        EXPECT_EQ(got, QColor(255, 0, 0)) << "B at " << x << "," << y;
+        EXPECT_EQ(got, ToQ(kRed)) << "B at " << x << "," << y;
       } else if (cover == 0) {
         EXPECT_FALSE(got.red() > 200 && got.green() < 100) << "red beside the B at " << x << "," << y;
       }
