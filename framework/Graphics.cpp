@@ -8,8 +8,12 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
+#include <memory>
+#include <optional>
+#include <unordered_map>
 
 #include "Canvas.h"
 #include "detail/Internal.h"
@@ -35,6 +39,158 @@ constexpr double kStrokeCentre = 0.5;
 // direction: all of them lie inside for k of 2 and 3, whatever the line's
 // direction. At a ratio like 1.5 an end pixel's edge lies on the cap's edge.
 bool CapsCoverEnds(double ratio) { return ratio == 2 || ratio == 3; }
+
+// The largest oval (canvas pixels a side) that is drawn from a stamp.
+constexpr int kMaxStampedOval = 32;
+
+// An oval in the area as the painter draws it, outlined or filled, in the
+// pen's colour (an area of at least 3 pixels a side).
+void PlainOval(QPainter& p, QRect area, bool scaled, bool fill) {
+  p.setBrush(fill ? QBrush(p.pen().color()) : QBrush(Qt::NoBrush));
+  if (scaled) {
+    p.drawEllipse(QRectF(area.left() + kStrokeCentre, area.top() + kStrokeCentre, area.width() - 1, area.height() - 1));
+  } else {
+    p.drawEllipse(QRect(area.left(), area.top(), area.width() - 1, area.height() - 1));
+  }
+}
+
+// A line from a to b as DrawLine draws it above ratio 1 (a point where they
+// are the same).
+void PlainSegment(QPainter& p, QPoint a, QPoint b, bool capsCoverEnds) {
+  const QPointF o(kStrokeCentre, kStrokeCentre);
+  const QPointF ends[2] = {QPointF(a) + o, QPointF(b) + o};
+  if (a != b) p.drawLine(QLineF(ends[0], ends[1]));
+  if (a == b || !capsCoverEnds) p.drawPoints(ends, 2);
+}
+
+// Small shapes drawn again and again (the lines between neighbouring pixels
+// of a curve, its points, the rings) cost the painter far more than the few
+// device pixels they set. At a whole ratio (1, 2, 3 device pixels a canvas
+// pixel) a shape moved by a canvas pixel is the same device pixels moved by
+// the ratio: the painter draws each shape once on a scratch image, and the
+// device pixels it set are written straight into the surface from then on,
+// in the pen's colour (always opaque). At a ratio like 1.5 the painter breaks
+// ties at pixel centres differently from place to place: no stamps there.
+struct Stamp {
+  std::vector<QPoint> pixels;  // from the device pixel where the shape's canvas pixel begins
+  QRect bounds;
+};
+
+class Stamps {
+ public:
+  // The stamps of a whole ratio, none for any other.
+  static Stamps* For(double ratio) {
+    static std::vector<std::unique_ptr<Stamps>> known;
+    for (const auto& s : known)
+      if (s->step_ == ratio) return s.get();
+    if (ratio != std::round(ratio) || ratio < 1 || ratio > 8) return nullptr;
+    known.push_back(std::unique_ptr<Stamps>(new Stamps(static_cast<int>(ratio))));
+    return known.back().get();
+  }
+
+  // A line to a neighbouring canvas pixel (or the same one), d from its start.
+  const Stamp& Segment(QPoint d) {
+    std::optional<Stamp>& s = segments_[static_cast<std::size_t>((d.y() + 1) * 3 + (d.x() + 1))];
+    if (!s) {
+      const bool capsCoverEnds = CapsCoverEnds(step_);
+      s = Learn(QSize(3, 3), [d, capsCoverEnds](QPainter& p, QPoint at) { PlainSegment(p, at, at + d, capsCoverEnds); });
+    }
+    return *s;
+  }
+
+  // An oval in an area of w x h canvas pixels (each side 3 to 32).
+  const Stamp& Oval(int w, int h, bool fill) {
+    const int key = (w * 64 + h) * 2 + (fill ? 1 : 0);
+    auto found = ovals_.find(key);
+    if (found == ovals_.end()) {
+      const bool scaled = step_ != 1;
+      found = ovals_.emplace(key, Learn(QSize(w, h), [w, h, fill, scaled](QPainter& p, QPoint at) {
+                                   PlainOval(p, QRect(at, QSize(w, h)), scaled, fill);
+                                 })).first;
+    }
+    return found->second;
+  }
+
+  // The device pixel where a canvas pixel begins.
+  QPoint Origin(QPoint at) const { return at * step_; }
+
+ private:
+  explicit Stamps(int step) : step_(step) {}
+
+  // Has the painter draw a shape of about `size` canvas pixels on a scratch
+  // image and takes the pixels it set.
+  template <typename Draw>
+  Stamp Learn(QSize size, Draw draw) {
+    constexpr int kMargin = 4;
+    const QSize area = size + QSize(2 * kMargin, 2 * kMargin);
+    QImage scratch(area * step_, QImage::Format_ARGB32_Premultiplied);
+    scratch.setDevicePixelRatio(step_);
+    scratch.fill(Qt::transparent);
+    const QPoint at(kMargin, kMargin);
+    {
+      QPainter p(&scratch);
+      p.setRenderHint(QPainter::Antialiasing, false);
+      p.setClipRect(QRect(QPoint(0, 0), area));
+      QPen pen(Qt::black);
+      pen.setWidth(1);
+      pen.setCapStyle(Qt::SquareCap);
+      pen.setJoinStyle(Qt::MiterJoin);
+      p.setPen(pen);
+      draw(p, at);
+    }
+    Stamp s;
+    const QPoint origin = Origin(at);
+    for (int y = 0; y < scratch.height(); ++y)
+      for (int x = 0; x < scratch.width(); ++x)
+        if (qAlpha(scratch.pixel(x, y)) != 0) s.pixels.push_back(QPoint(x, y) - origin);
+    for (const QPoint& px : s.pixels) s.bounds |= QRect(px, QSize(1, 1));
+    return s;
+  }
+
+  int step_;
+  std::array<std::optional<Stamp>, 9> segments_;
+  std::unordered_map<int, Stamp> ovals_;
+};
+
+// Writes stamps into a canvas's surface while its painter is open, in the
+// painter's pen colour, where that gives what the painter would draw: on the
+// device pixels that lie wholly inside the painter's clip (the canvas) and the
+// surface, with nothing but the plain painter state.
+class StampWriter {
+ public:
+  StampWriter(QPainter& p, QImage& surface, int w, int h, double ratio) {
+    if (surface.format() != QImage::Format_ARGB32_Premultiplied || !surface.isDetached() ||
+        p.compositionMode() != QPainter::CompositionMode_SourceOver || p.testRenderHint(QPainter::Antialiasing) ||
+        p.pen().color().alpha() != 255 || p.clipBoundingRect() != QRectF(0, 0, w, h)) {
+      return;
+    }
+    stamps_ = Stamps::For(ratio);
+    if (stamps_ == nullptr) return;
+    bits_ = surface.bits();
+    perLine_ = surface.bytesPerLine();
+    inside_ = QRect(0, 0, std::min<double>(surface.width(), std::floor(w * ratio + 1e-9)),
+                    std::min<double>(surface.height(), std::floor(h * ratio + 1e-9)));
+    colour_ = qPremultiply(p.pen().color().rgba());
+  }
+  Stamps* stamps() const { return bits_ != nullptr ? stamps_ : nullptr; }
+
+  // Writes the stamp for the canvas pixel at, if it lies wholly inside.
+  bool Put(const Stamp& s, QPoint at) {
+    const QPoint origin = stamps_->Origin(at);
+    if (!inside_.contains(s.bounds.translated(origin))) return false;
+    for (const QPoint& px : s.pixels) {
+      reinterpret_cast<QRgb*>(bits_ + static_cast<qsizetype>(origin.y() + px.y()) * perLine_)[origin.x() + px.x()] = colour_;
+    }
+    return true;
+  }
+
+ private:
+  Stamps* stamps_ = nullptr;
+  uchar* bits_ = nullptr;
+  qsizetype perLine_ = 0;
+  QRect inside_;
+  QRgb colour_ = 0;
+};
 
 }  // namespace
 
@@ -123,26 +279,38 @@ void Graphics::DrawPolyline(const std::vector<Integer>& xy) {
   if (Scaled()) {
     // In one call each: the segments, and as points every point where the
     // segments' caps may miss some of its pixels (both ends belong to each
-    // segment, as in DrawLine).
+    // segment, as in DrawLine); a segment to a neighbouring pixel as its
+    // stamp where it has one.
     const QPointF o(kStrokeCentre, kStrokeCentre);
     std::vector<QLineF> lines;
     std::vector<QPointF> dots;
-    lines.reserve(n - 1);
-    dots.reserve(n);
     const bool capsCoverEnds = CapsCoverEnds(canvas_->DeviceRatio());
+    QPainter& p = Painter();
+    StampWriter stamps(p, *canvas_->surface_, canvas_->Width(), canvas_->Height(), canvas_->DeviceRatio());
+    const auto segment = [&](QPoint a, QPoint b) {
+      const QPoint d = b - a;
+      if (stamps.stamps() != nullptr && std::abs(d.x()) <= 1 && std::abs(d.y()) <= 1 &&
+          stamps.Put(stamps.stamps()->Segment(d), a)) {
+        return;
+      }
+      if (a != b) lines.emplace_back(a + o, b + o);
+      if (a == b || !capsCoverEnds) {
+        dots.push_back(QPointF(a) + o);
+        dots.push_back(QPointF(b) + o);
+      }
+    };
     QPoint a(C(xy[0]), C(xy[1]));
-    if (!capsCoverEnds) dots.push_back(QPointF(a) + o);
+    bool any = false;
     for (std::size_t i = 1; i < n; ++i) {
       const QPoint b(C(xy[2 * i]), C(xy[2 * i + 1]));
       if (a != b) {
-        lines.emplace_back(a + o, b + o);
-        if (!capsCoverEnds) dots.push_back(QPointF(b) + o);
+        segment(a, b);
+        any = true;
       }
       a = b;
     }
     // A run of one point only: the point.
-    if (lines.empty() && dots.empty()) dots.push_back(QPointF(a) + o);
-    QPainter& p = Painter();
+    if (!any) segment(a, a);
     if (!lines.empty()) p.drawLines(lines.data(), static_cast<int>(lines.size()));
     if (!dots.empty()) p.drawPoints(dots.data(), static_cast<int>(dots.size()));
     return;
@@ -183,13 +351,15 @@ void Graphics::DrawLines(const std::vector<Integer>& ends) {
   }
   if (n == 0) return;
   // In one call each, as DrawLine draws them one by one: the lines, and both
-  // ends of each as points where the caps may miss some of their pixels.
+  // ends of each as points where the caps may miss some of their pixels; a
+  // line to a neighbouring pixel as its stamp where it has one.
   const QPointF o(kStrokeCentre, kStrokeCentre);
   std::vector<QLineF> lines;
   std::vector<QPointF> dots;
   lines.reserve(n);
-  dots.reserve(2 * n);
   const bool capsCoverEnds = CapsCoverEnds(canvas_->DeviceRatio());
+  QPainter& p = Painter();
+  StampWriter stamps(p, *canvas_->surface_, canvas_->Width(), canvas_->Height(), canvas_->DeviceRatio());
   int left = C(ends[0]), top = C(ends[1]), right = left, bottom = top;
   for (std::size_t i = 0; i < n; ++i) {
     const QPoint a(C(ends[4 * i]), C(ends[4 * i + 1])), b(C(ends[4 * i + 2]), C(ends[4 * i + 3]));
@@ -197,6 +367,11 @@ void Graphics::DrawLines(const std::vector<Integer>& ends) {
     right = std::max({right, a.x(), b.x()});
     top = std::min({top, a.y(), b.y()});
     bottom = std::max({bottom, a.y(), b.y()});
+    const QPoint d = b - a;
+    if (stamps.stamps() != nullptr && std::abs(d.x()) <= 1 && std::abs(d.y()) <= 1 &&
+        stamps.Put(stamps.stamps()->Segment(d), a)) {
+      continue;
+    }
     if (a != b) lines.emplace_back(a + o, b + o);
     if (a == b || !capsCoverEnds) {
       dots.push_back(QPointF(a) + o);
@@ -204,7 +379,6 @@ void Graphics::DrawLines(const std::vector<Integer>& ends) {
     }
   }
   canvas_->Touch(left, top, right, bottom);
-  QPainter& p = Painter();
   if (!lines.empty()) p.drawLines(lines.data(), static_cast<int>(lines.size()));
   if (!dots.empty()) p.drawPoints(dots.data(), static_cast<int>(dots.size()));
 }
@@ -250,12 +424,13 @@ void Graphics::PaintOval(Integer left, Integer top, Integer width, Integer heigh
     p.fillRect(QRect(C(left), C(top), w, h), c);
     return;
   }
-  p.setBrush(fill ? QBrush(c) : QBrush(Qt::NoBrush));
-  if (Scaled()) {
-    p.drawEllipse(QRectF(C(left) + kStrokeCentre, C(top) + kStrokeCentre, w - 1, h - 1));
-  } else {
-    p.drawEllipse(QRect(C(left), C(top), w - 1, h - 1));
+  // A small oval as its stamp where it has one.
+  const QRect area(C(left), C(top), w, h);
+  if (w <= kMaxStampedOval && h <= kMaxStampedOval) {
+    StampWriter stamps(p, *canvas_->surface_, canvas_->Width(), canvas_->Height(), canvas_->DeviceRatio());
+    if (stamps.stamps() != nullptr && stamps.Put(stamps.stamps()->Oval(w, h, fill), area.topLeft())) return;
   }
+  PlainOval(p, area, Scaled(), fill);
 }
 
 void Graphics::FillPolygon(const std::vector<Integer>& points) {
