@@ -192,6 +192,40 @@ class StampWriter {
   QRgb colour_ = 0;
 };
 
+// Lines above ratio 1 as DrawLine draws them one by one, gathered for one
+// call each: the lines, and both ends of each as points where the caps may
+// miss some of their pixels; a line to a neighbouring pixel (or a point) as
+// its stamp where it has one.
+class SegmentBatch {
+ public:
+  SegmentBatch(QPainter& p, QImage& surface, int w, int h, double ratio)
+      : painter_(p), stamps_(p, surface, w, h, ratio), capsCoverEnds_(CapsCoverEnds(ratio)) {}
+  void Add(QPoint a, QPoint b) {
+    const QPoint d = b - a;
+    if (stamps_.stamps() != nullptr && std::abs(d.x()) <= 1 && std::abs(d.y()) <= 1 &&
+        stamps_.Put(stamps_.stamps()->Segment(d), a)) {
+      return;
+    }
+    const QPointF o(kStrokeCentre, kStrokeCentre);
+    if (a != b) lines_.emplace_back(a + o, b + o);
+    if (a == b || !capsCoverEnds_) {
+      dots_.push_back(QPointF(a) + o);
+      dots_.push_back(QPointF(b) + o);
+    }
+  }
+  void Draw() {
+    if (!lines_.empty()) painter_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
+    if (!dots_.empty()) painter_.drawPoints(dots_.data(), static_cast<int>(dots_.size()));
+  }
+
+ private:
+  QPainter& painter_;
+  StampWriter stamps_;
+  bool capsCoverEnds_;
+  std::vector<QLineF> lines_;
+  std::vector<QPointF> dots_;
+};
+
 }  // namespace
 
 Graphics::Graphics(Canvas& canvas) : canvas_(&canvas) {}
@@ -277,42 +311,20 @@ void Graphics::DrawPolyline(const std::vector<Integer>& xy) {
   }
   canvas_->Touch(left, top, right, bottom);
   if (Scaled()) {
-    // In one call each: the segments, and as points every point where the
-    // segments' caps may miss some of its pixels (both ends belong to each
-    // segment, as in DrawLine); a segment to a neighbouring pixel as its
-    // stamp where it has one.
-    const QPointF o(kStrokeCentre, kStrokeCentre);
-    std::vector<QLineF> lines;
-    std::vector<QPointF> dots;
-    const bool capsCoverEnds = CapsCoverEnds(canvas_->DeviceRatio());
-    QPainter& p = Painter();
-    StampWriter stamps(p, *canvas_->surface_, canvas_->Width(), canvas_->Height(), canvas_->DeviceRatio());
-    const auto segment = [&](QPoint a, QPoint b) {
-      const QPoint d = b - a;
-      if (stamps.stamps() != nullptr && std::abs(d.x()) <= 1 && std::abs(d.y()) <= 1 &&
-          stamps.Put(stamps.stamps()->Segment(d), a)) {
-        return;
-      }
-      if (a != b) lines.emplace_back(a + o, b + o);
-      if (a == b || !capsCoverEnds) {
-        dots.push_back(QPointF(a) + o);
-        dots.push_back(QPointF(b) + o);
-      }
-    };
+    // Each segment as DrawLine draws it (a run of one point only: the point).
+    SegmentBatch batch(Painter(), *canvas_->surface_, canvas_->Width(), canvas_->Height(), canvas_->DeviceRatio());
     QPoint a(C(xy[0]), C(xy[1]));
     bool any = false;
     for (std::size_t i = 1; i < n; ++i) {
       const QPoint b(C(xy[2 * i]), C(xy[2 * i + 1]));
       if (a != b) {
-        segment(a, b);
+        batch.Add(a, b);
         any = true;
       }
       a = b;
     }
-    // A run of one point only: the point.
-    if (!any) segment(a, a);
-    if (!lines.empty()) p.drawLines(lines.data(), static_cast<int>(lines.size()));
-    if (!dots.empty()) p.drawPoints(dots.data(), static_cast<int>(dots.size()));
+    if (!any) batch.Add(a, a);
+    batch.Draw();
     return;
   }
   // In one call each: the segments as separate lines, each rasterized as
@@ -350,16 +362,7 @@ void Graphics::DrawLines(const std::vector<Integer>& ends) {
     return;
   }
   if (n == 0) return;
-  // In one call each, as DrawLine draws them one by one: the lines, and both
-  // ends of each as points where the caps may miss some of their pixels; a
-  // line to a neighbouring pixel as its stamp where it has one.
-  const QPointF o(kStrokeCentre, kStrokeCentre);
-  std::vector<QLineF> lines;
-  std::vector<QPointF> dots;
-  lines.reserve(n);
-  const bool capsCoverEnds = CapsCoverEnds(canvas_->DeviceRatio());
-  QPainter& p = Painter();
-  StampWriter stamps(p, *canvas_->surface_, canvas_->Width(), canvas_->Height(), canvas_->DeviceRatio());
+  SegmentBatch batch(Painter(), *canvas_->surface_, canvas_->Width(), canvas_->Height(), canvas_->DeviceRatio());
   int left = C(ends[0]), top = C(ends[1]), right = left, bottom = top;
   for (std::size_t i = 0; i < n; ++i) {
     const QPoint a(C(ends[4 * i]), C(ends[4 * i + 1])), b(C(ends[4 * i + 2]), C(ends[4 * i + 3]));
@@ -367,20 +370,10 @@ void Graphics::DrawLines(const std::vector<Integer>& ends) {
     right = std::max({right, a.x(), b.x()});
     top = std::min({top, a.y(), b.y()});
     bottom = std::max({bottom, a.y(), b.y()});
-    const QPoint d = b - a;
-    if (stamps.stamps() != nullptr && std::abs(d.x()) <= 1 && std::abs(d.y()) <= 1 &&
-        stamps.Put(stamps.stamps()->Segment(d), a)) {
-      continue;
-    }
-    if (a != b) lines.emplace_back(a + o, b + o);
-    if (a == b || !capsCoverEnds) {
-      dots.push_back(QPointF(a) + o);
-      dots.push_back(QPointF(b) + o);
-    }
+    batch.Add(a, b);
   }
   canvas_->Touch(left, top, right, bottom);
-  if (!lines.empty()) p.drawLines(lines.data(), static_cast<int>(lines.size()));
-  if (!dots.empty()) p.drawPoints(dots.data(), static_cast<int>(dots.size()));
+  batch.Draw();
 }
 
 void Graphics::DrawRect(Integer left, Integer top, Integer width, Integer height) {
