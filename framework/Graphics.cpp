@@ -54,101 +54,168 @@ void PlainOval(QPainter& p, QRect area, bool scaled, bool fill) {
   }
 }
 
-// A line from a to b as DrawLine draws it above ratio 1 (a point where they
-// are the same).
-void PlainSegment(QPainter& p, QPoint a, QPoint b, bool capsCoverEnds) {
-  const QPointF o(kStrokeCentre, kStrokeCentre);
-  const QPointF ends[2] = {QPointF(a) + o, QPointF(b) + o};
-  if (a != b) p.drawLine(QLineF(ends[0], ends[1]));
-  if (a == b || !capsCoverEnds) p.drawPoints(ends, 2);
-}
-
 // Small shapes drawn again and again (the lines between neighbouring pixels
 // of a curve, its points, the rings) cost the painter far more than the few
-// device pixels they set. At a whole ratio (1, 2, 3 device pixels a canvas
-// pixel) a shape moved by a canvas pixel is the same device pixels moved by
-// the ratio: the painter draws each shape once on a scratch image, and the
-// device pixels it set are written straight into the surface from then on,
-// in the pen's colour (always opaque). At a ratio like 1.5 the painter breaks
-// ties at pixel centres differently from place to place: no stamps there.
+// device pixels they set. Where `period` canvas pixels are a whole number
+// (`step`) of device pixels (1 at ratio 1, 2 and 3; 2 at ratio 1.5), a line
+// or an oval moved by `period` canvas pixels is the same device pixels moved
+// by `step`: the painter draws each shape once, in each of the period x
+// period places within a period, on a scratch image, and the device pixels
+// it set are written straight into the surface from then on, in the pen's
+// colour (always opaque). A point is the exception at a ratio like 1.5: there
+// the painter decides the pixels on a point's edge by the column it lies in,
+// not by its place within a period, so the points are learned column by
+// column, a row of them at a time.
 struct Stamp {
-  std::vector<QPoint> pixels;  // from the device pixel where the shape's canvas pixel begins
+  std::vector<QPoint> pixels;  // from the device pixel of the origin of the shape's period
   QRect bounds;
 };
 
 class Stamps {
  public:
-  // The stamps of a whole ratio, none for any other.
+  // The stamps of a ratio: at 1, 1.5 and 2, where the tests hold them to the
+  // painter's pixels; none at any other.
   static Stamps* For(double ratio) {
     static std::vector<std::unique_ptr<Stamps>> known;
     for (const auto& s : known)
-      if (s->step_ == ratio) return s.get();
-    if (ratio != std::round(ratio) || ratio < 1 || ratio > 8) return nullptr;
-    known.push_back(std::unique_ptr<Stamps>(new Stamps(static_cast<int>(ratio))));
+      if (s->ratio_ == ratio) return s.get();
+    if (ratio != 1 && ratio != 1.5 && ratio != 2) return nullptr;
+    known.push_back(std::unique_ptr<Stamps>(new Stamps(ratio, ratio == 1.5 ? 2 : 1)));
     return known.back().get();
   }
 
-  // A line to a neighbouring canvas pixel (or the same one), d from its start.
-  const Stamp& Segment(QPoint d) {
-    std::optional<Stamp>& s = segments_[static_cast<std::size_t>((d.y() + 1) * 3 + (d.x() + 1))];
+  // The line (ends not included) from a to its neighbouring canvas pixel a + d.
+  const Stamp& Line(QPoint a, QPoint d) {
+    std::optional<Stamp>& s = lines_[static_cast<std::size_t>(Phase(a) * 9 + (d.y() + 1) * 3 + (d.x() + 1))];
     if (!s) {
-      const bool capsCoverEnds = CapsCoverEnds(step_);
-      s = Learn(QSize(3, 3), [d, capsCoverEnds](QPainter& p, QPoint at) { PlainSegment(p, at, at + d, capsCoverEnds); });
+      s = Learn(QSize(3, 3), Phase(a), [d](QPainter& p, QPoint at) {
+        const QPointF o(kStrokeCentre, kStrokeCentre);
+        p.drawLine(QLineF(QPointF(at) + o, QPointF(at + d) + o));
+      });
     }
     return *s;
   }
 
-  // An oval in an area of w x h canvas pixels (each side 3 to 32).
-  const Stamp& Oval(int w, int h, bool fill) {
-    const int key = (w * 64 + h) * 2 + (fill ? 1 : 0);
+  // The point at a; null left of the surface.
+  const Stamp* Point(QPoint a) {
+    if (period_ == 1) {
+      if (!point_) {
+        point_ = Learn(QSize(1, 1), 0, [](QPainter& p, QPoint at) {
+          p.drawPoint(QPointF(at) + QPointF(kStrokeCentre, kStrokeCentre));
+        });
+      }
+      return &*point_;
+    }
+    if (a.x() < 0 || a.x() >= kMaxColumns) return nullptr;
+    const std::size_t index = static_cast<std::size_t>(a.x()) * 2 + (a.y() - PeriodOf(a.y()) * period_);
+    while (points_.size() <= index) LearnPoints();
+    return &points_[index];
+  }
+
+  // An oval in an area of w x h canvas pixels from `at` (each side 3 to 32).
+  const Stamp& Oval(QPoint at, int w, int h, bool fill) {
+    const int key = ((Phase(at) * 64 + w) * 64 + h) * 2 + (fill ? 1 : 0);
     auto found = ovals_.find(key);
     if (found == ovals_.end()) {
-      const bool scaled = step_ != 1;
-      found = ovals_.emplace(key, Learn(QSize(w, h), [w, h, fill, scaled](QPainter& p, QPoint at) {
-                                   PlainOval(p, QRect(at, QSize(w, h)), scaled, fill);
+      const bool scaled = ratio_ != 1;
+      found = ovals_.emplace(key, Learn(QSize(w, h), Phase(at), [w, h, fill, scaled](QPainter& p, QPoint o) {
+                                   PlainOval(p, QRect(o, QSize(w, h)), scaled, fill);
                                  })).first;
     }
     return found->second;
   }
 
-  // The device pixel where a canvas pixel begins.
-  QPoint Origin(QPoint at) const { return at * step_; }
+  // The device pixel of the origin of the period that holds the canvas pixel.
+  QPoint Origin(QPoint at) const { return {PeriodOf(at.x()) * step_, PeriodOf(at.y()) * step_}; }
 
  private:
-  explicit Stamps(int step) : step_(step) {}
+  // Points are learned for this many columns at a time, up to the widest surface.
+  static constexpr int kMaxStampedColumns = 2048;
+  static constexpr int kMaxColumns = 8192;
 
-  // Has the painter draw a shape of about `size` canvas pixels on a scratch
-  // image and takes the pixels it set.
-  template <typename Draw>
-  Stamp Learn(QSize size, Draw draw) {
-    constexpr int kMargin = 4;
-    const QSize area = size + QSize(2 * kMargin, 2 * kMargin);
-    QImage scratch(area * step_, QImage::Format_ARGB32_Premultiplied);
-    scratch.setDevicePixelRatio(step_);
+  Stamps(double ratio, int period) : ratio_(ratio), period_(period), step_(static_cast<int>(std::round(ratio * period))) {
+    lines_.resize(static_cast<std::size_t>(period * period * 9));
+  }
+  int PeriodOf(int v) const { return v >= 0 ? v / period_ : -((period_ - 1 - v) / period_); }
+  int Phase(QPoint at) const { return (at.y() - PeriodOf(at.y()) * period_) * period_ + at.x() - PeriodOf(at.x()) * period_; }
+
+  static QImage Scratch(QSize area, double ratio) {
+    QImage scratch(static_cast<int>(std::ceil(area.width() * ratio)), static_cast<int>(std::ceil(area.height() * ratio)),
+                   QImage::Format_ARGB32_Premultiplied);
+    scratch.setDevicePixelRatio(ratio);
     scratch.fill(Qt::transparent);
-    const QPoint at(kMargin, kMargin);
-    {
-      QPainter p(&scratch);
-      p.setRenderHint(QPainter::Antialiasing, false);
-      p.setClipRect(QRect(QPoint(0, 0), area));
-      QPen pen(Qt::black);
-      pen.setWidth(1);
-      pen.setCapStyle(Qt::SquareCap);
-      pen.setJoinStyle(Qt::MiterJoin);
-      p.setPen(pen);
-      draw(p, at);
-    }
+    return scratch;
+  }
+  // A painter on the scratch image as the canvas's painter draws.
+  static void Prepare(QPainter& p, QSize area) {
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setClipRect(QRect(QPoint(0, 0), area));
+    QPen pen(Qt::black);
+    pen.setWidth(1);
+    pen.setCapStyle(Qt::SquareCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    p.setPen(pen);
+  }
+  // The pixels set on the scratch image within `device`, from the origin of at's period.
+  Stamp Take(const QImage& scratch, QRect device, QPoint at) const {
     Stamp s;
     const QPoint origin = Origin(at);
-    for (int y = 0; y < scratch.height(); ++y)
-      for (int x = 0; x < scratch.width(); ++x)
+    device &= scratch.rect();
+    for (int y = device.top(); y <= device.bottom(); ++y)
+      for (int x = device.left(); x <= device.right(); ++x)
         if (qAlpha(scratch.pixel(x, y)) != 0) s.pixels.push_back(QPoint(x, y) - origin);
     for (const QPoint& px : s.pixels) s.bounds |= QRect(px, QSize(1, 1));
     return s;
   }
 
-  int step_;
-  std::array<std::optional<Stamp>, 9> segments_;
+  // Has the painter draw a shape of about `size` canvas pixels at the place
+  // of the phase on a scratch image and takes the pixels it set.
+  template <typename Draw>
+  Stamp Learn(QSize size, int phase, Draw draw) {
+    const int margin = 4 * period_;
+    const QSize area(size.width() + 2 * margin, size.height() + 2 * margin);
+    QImage scratch = Scratch(area, ratio_);
+    const QPoint at(margin + phase % period_, margin + phase / period_);
+    {
+      QPainter p(&scratch);
+      Prepare(p, area);
+      draw(p, at);
+    }
+    return Take(scratch, scratch.rect(), at);
+  }
+
+  // The points of the next columns, each in a row of its own and of either
+  // parity: in a row every other column, so that no two touch.
+  void LearnPoints() {
+    const int first = static_cast<int>(points_.size() / 2), last = first + kMaxStampedColumns - 1;
+    const QSize area(last + 4, 40);
+    QImage scratch = Scratch(area, ratio_);
+    const auto row = [](int x, int parity) { return 4 + 16 * (x % 2) + 8 * parity + parity; };
+    {
+      QPainter p(&scratch);
+      Prepare(p, area);
+      std::vector<QPointF> dots;
+      for (int x = first; x <= last; ++x)
+        for (int parity = 0; parity < 2; ++parity) dots.emplace_back(x + kStrokeCentre, row(x, parity) + kStrokeCentre);
+      p.drawPoints(dots.data(), static_cast<int>(dots.size()));
+    }
+    for (int x = first; x <= last; ++x)
+      for (int parity = 0; parity < 2; ++parity) {
+        // A point's device pixels lie within a canvas pixel's worth round it,
+        // apart from those of the next point of the row.
+        const QPoint at(x, row(x, parity));
+        const int left = static_cast<int>(std::floor(x * ratio_)), top = static_cast<int>(std::floor(at.y() * ratio_));
+        const QRect device(QPoint(left - 1, top - 2), QPoint(static_cast<int>(std::floor((x + 1) * ratio_)),
+                                                              static_cast<int>(std::floor((at.y() + 1) * ratio_)) + 2));
+        points_.push_back(Take(scratch, device, at));
+      }
+  }
+
+  double ratio_;
+  int period_, step_;
+  std::vector<std::optional<Stamp>> lines_;
+  std::optional<Stamp> point_;
+  std::vector<Stamp> points_;  // at ratio like 1.5: by column, then the row's parity
   std::unordered_map<int, Stamp> ovals_;
 };
 
@@ -174,11 +241,13 @@ class StampWriter {
   }
   Stamps* stamps() const { return bits_ != nullptr ? stamps_ : nullptr; }
 
-  // Writes the stamp for the canvas pixel at, if it lies wholly inside.
-  bool Put(const Stamp& s, QPoint at) {
+  // Writes the stamp for the canvas pixel at, if it has one and it lies
+  // wholly inside.
+  bool Put(const Stamp* s, QPoint at) {
+    if (s == nullptr) return false;
     const QPoint origin = stamps_->Origin(at);
-    if (!inside_.contains(s.bounds.translated(origin))) return false;
-    for (const QPoint& px : s.pixels) {
+    if (!inside_.contains(s->bounds.translated(origin))) return false;
+    for (const QPoint& px : s->pixels) {
       reinterpret_cast<QRgb*>(bits_ + static_cast<qsizetype>(origin.y() + px.y()) * perLine_)[origin.x() + px.x()] = colour_;
     }
     return true;
@@ -202,15 +271,19 @@ class SegmentBatch {
       : painter_(p), stamps_(p, surface, w, h, ratio), capsCoverEnds_(CapsCoverEnds(ratio)) {}
   void Add(QPoint a, QPoint b) {
     const QPoint d = b - a;
-    if (stamps_.stamps() != nullptr && std::abs(d.x()) <= 1 && std::abs(d.y()) <= 1 &&
-        stamps_.Put(stamps_.stamps()->Segment(d), a)) {
+    Stamps* stamps = stamps_.stamps();
+    if (stamps != nullptr && std::abs(d.x()) <= 1 && std::abs(d.y()) <= 1) {
+      if (a != b && !stamps_.Put(&stamps->Line(a, d), a)) lines_.emplace_back(QPointF(a) + o_, QPointF(b) + o_);
+      if (a == b || !capsCoverEnds_) {
+        Dot(a);
+        if (a != b) Dot(b);
+      }
       return;
     }
-    const QPointF o(kStrokeCentre, kStrokeCentre);
-    if (a != b) lines_.emplace_back(a + o, b + o);
+    if (a != b) lines_.emplace_back(QPointF(a) + o_, QPointF(b) + o_);
     if (a == b || !capsCoverEnds_) {
-      dots_.push_back(QPointF(a) + o);
-      dots_.push_back(QPointF(b) + o);
+      Dot(a);
+      Dot(b);
     }
   }
   void Draw() {
@@ -220,6 +293,13 @@ class SegmentBatch {
 
  private:
   QPainter& painter_;
+  // A point, as its stamp where it has one.
+  void Dot(QPoint a) {
+    Stamps* stamps = stamps_.stamps();
+    if (stamps == nullptr || !stamps_.Put(stamps->Point(a), a)) dots_.push_back(QPointF(a) + o_);
+  }
+
+  const QPointF o_{kStrokeCentre, kStrokeCentre};
   StampWriter stamps_;
   bool capsCoverEnds_;
   std::vector<QLineF> lines_;
@@ -421,7 +501,7 @@ void Graphics::PaintOval(Integer left, Integer top, Integer width, Integer heigh
   const QRect area(C(left), C(top), w, h);
   if (w <= kMaxStampedOval && h <= kMaxStampedOval) {
     StampWriter stamps(p, *canvas_->surface_, canvas_->Width(), canvas_->Height(), canvas_->DeviceRatio());
-    if (stamps.stamps() != nullptr && stamps.Put(stamps.stamps()->Oval(w, h, fill), area.topLeft())) return;
+    if (stamps.stamps() != nullptr && stamps.Put(&stamps.stamps()->Oval(area.topLeft(), w, h, fill), area.topLeft())) return;
   }
   PlainOval(p, area, Scaled(), fill);
 }

@@ -221,12 +221,13 @@ TEST_F(RatioCanvas, FastLinesAndPolylinesGiveThePlainLinesPixels) {
 
 // Short lines, points and small ovals come out as the painter draws them,
 // all over a large canvas (far from the origin) and across its edges, also
-// where the surface reaches beyond a canvas made smaller, at ratio 1 and 2.
+// where the surface reaches beyond a canvas made smaller, at ratio 1, 1.5
+// and 2.
 TEST_F(RatioCanvas, SmallShapesGiveThePaintersPixelsAllOverALargeCanvas) {
   ASSERT_EQ(QGuiApplication::screens().size(), 3) << "the platform's screen configuration is missing";
   ShowAt(100);
   std::mt19937 random(5);
-  for (auto [x, ratio] : {std::pair{100, 1.0}, std::pair{1500, 2.0}}) {
+  for (auto [x, ratio] : {std::pair{100, 1.0}, std::pair{2900, 1.5}, std::pair{1500, 2.0}}) {
     MoveTo(x, ratio);
     ASSERT_EQ(canvas->DeviceRatio(), ratio);
     canvas->SetWidth(4000);
