@@ -57,7 +57,7 @@ void PlainOval(QPainter& p, QRect area, bool scaled, bool fill) {
 // Small shapes drawn again and again (the lines between neighbouring pixels
 // of a curve, its points, the rings) cost the painter far more than the few
 // device pixels they set. Where `period` canvas pixels are a whole number
-// (`step`) of device pixels (1 at ratio 1, 2 and 3; 2 at ratio 1.5), a line
+// (`step`) of device pixels (1 at ratio 1 and 2, 2 at ratio 1.5), a line
 // or an oval moved by `period` canvas pixels is the same device pixels moved
 // by `step`: the painter draws each shape once, in each of the period x
 // period places within a period, on a scratch image, and the device pixels
@@ -96,7 +96,7 @@ class Stamps {
     return *s;
   }
 
-  // The point at a; null left of the surface.
+  // The point at a; null left of the surface or beyond the widest one.
   const Stamp* Point(QPoint a) {
     if (period_ == 1) {
       if (!point_) {
@@ -272,18 +272,12 @@ class SegmentBatch {
   void Add(QPoint a, QPoint b) {
     const QPoint d = b - a;
     Stamps* stamps = stamps_.stamps();
-    if (stamps != nullptr && std::abs(d.x()) <= 1 && std::abs(d.y()) <= 1) {
-      if (a != b && !stamps_.Put(&stamps->Line(a, d), a)) lines_.emplace_back(QPointF(a) + o_, QPointF(b) + o_);
-      if (a == b || !capsCoverEnds_) {
-        Dot(a);
-        if (a != b) Dot(b);
-      }
-      return;
-    }
-    if (a != b) lines_.emplace_back(QPointF(a) + o_, QPointF(b) + o_);
+    const bool stamped = a != b && stamps != nullptr && std::abs(d.x()) <= 1 && std::abs(d.y()) <= 1 &&
+                         stamps_.Put(&stamps->Line(a, d), a);
+    if (a != b && !stamped) lines_.emplace_back(QPointF(a) + o_, QPointF(b) + o_);
     if (a == b || !capsCoverEnds_) {
       Dot(a);
-      Dot(b);
+      if (a != b) Dot(b);
     }
   }
   void Draw() {
@@ -292,13 +286,13 @@ class SegmentBatch {
   }
 
  private:
-  QPainter& painter_;
   // A point, as its stamp where it has one.
   void Dot(QPoint a) {
     Stamps* stamps = stamps_.stamps();
     if (stamps == nullptr || !stamps_.Put(stamps->Point(a), a)) dots_.push_back(QPointF(a) + o_);
   }
 
+  QPainter& painter_;
   const QPointF o_{kStrokeCentre, kStrokeCentre};
   StampWriter stamps_;
   bool capsCoverEnds_;
