@@ -32,7 +32,7 @@
 namespace {
 
 // The offscreen platform of this program has three screens side by side, of
-// device pixel ratio 1, 2 and 1.5 (tests/ratio/screens.json). Shows a window
+// device pixel ratio 1, 2 and 1.5 (tests/pixel_ratio/screens.json). Shows a window
 // on the screen of the ratio and tells whether it got there.
 bool ShowAtRatio(QWidget* window, double ratio) {
   window->move(ratio == 2.0 ? 1500 : ratio == 1.5 ? 2900 : 100, 50);

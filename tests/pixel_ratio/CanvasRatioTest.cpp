@@ -218,3 +218,101 @@ TEST_F(RatioCanvas, FastLinesAndPolylinesGiveThePlainLinesPixels) {
 }
 
 }  // namespace
+
+// Short lines, points and small ovals come out as the painter draws them,
+// all over a large canvas (far from the origin) and across its edges, also
+// where the surface reaches beyond a canvas made smaller, at ratio 1, 1.5
+// and 2.
+TEST_F(RatioCanvas, SmallShapesGiveThePaintersPixelsAllOverALargeCanvas) {
+  ASSERT_EQ(QGuiApplication::screens().size(), 3) << "the platform's screen configuration is missing";
+  ShowAt(100);
+  std::mt19937 random(5);
+  for (auto [x, ratio] : {std::pair{100, 1.0}, std::pair{2900, 1.5}, std::pair{1500, 2.0}}) {
+    MoveTo(x, ratio);
+    ASSERT_EQ(canvas->DeviceRatio(), ratio);
+    canvas->SetWidth(4000);
+    canvas->SetHeight(1000);
+    canvas->Graphics().FillRect(0, 0, 1, 1);
+    canvas->SetWidth(3990);
+    canvas->SetHeight(990);
+    canvas->Refresh(true);
+    const int w = 3990, h = 990;
+    QImage expected = canvas->Surface().copy();
+    expected.setDevicePixelRatio(ratio);
+    ASSERT_EQ(expected.size(), QSize(static_cast<int>(4000 * ratio), static_cast<int>(1000 * ratio)));
+    const double o = ratio == 1 ? 0 : 0.5;
+    const auto erase = [](QImage& image, const QRect& area) {
+      QPainter e(&image);
+      e.setCompositionMode(QPainter::CompositionMode_Source);
+      e.fillRect(area, Qt::transparent);
+    };
+    for (int round = 0; round < 400; ++round) {
+      // Anywhere, or within 40 pixels of an edge of the canvas.
+      const auto coordinate = [&](int side) {
+        const int at = static_cast<int>(random() % 80) - 40;
+        return random() % 3 == 0 ? static_cast<int>(random() % side) : random() % 2 == 0 ? at : side + at;
+      };
+      const QPoint at(coordinate(w), coordinate(h));
+      const int ow = 1 + static_cast<int>(random() % 34), oh = 1 + static_cast<int>(random() % 34);
+      const bool fill = random() % 2 == 0;
+      std::vector<fw::Integer> ends;
+      for (int k = static_cast<int>(random() % 6); k >= 0; --k) {
+        const QPoint a = at + QPoint(static_cast<int>(random() % 9), static_cast<int>(random() % 9));
+        const QPoint b = a + QPoint(static_cast<int>(random() % 3) - 1, static_cast<int>(random() % 3) - 1);
+        ends.insert(ends.end(), {a.x(), a.y(), b.x(), b.y()});
+      }
+      {
+        QPainter p(&expected);
+        p.setClipRect(0, 0, w, h);
+        QPen pen(QColor(255, 0, 0));
+        pen.setWidth(1);
+        pen.setCapStyle(Qt::SquareCap);
+        p.setPen(pen);
+        for (std::size_t i = 0; i + 3 < ends.size(); i += 4) {
+          const QPointF a = QPointF(ends[i], ends[i + 1]) + QPointF(o, o);
+          const QPointF b = QPointF(ends[i + 2], ends[i + 3]) + QPointF(o, o);
+          if (ratio == 1) {
+            p.drawLine(a.toPoint(), b.toPoint());
+            p.drawPoint(a.toPoint());
+            p.drawPoint(b.toPoint());
+            continue;
+          }
+          if (a != b) p.drawLine(QLineF(a, b));
+          p.drawPoint(a);
+          p.drawPoint(b);
+        }
+        p.setPen(QColor(0, 0, 255));
+        p.setBrush(fill ? QBrush(QColor(0, 0, 255)) : QBrush(Qt::NoBrush));
+        if (ow <= 2 || oh <= 2) {
+          p.fillRect(QRect(at, QSize(ow, oh)), QColor(0, 0, 255));
+        } else if (ratio == 1) {
+          p.drawEllipse(QRect(at, QSize(ow - 1, oh - 1)));
+        } else {
+          p.drawEllipse(QRectF(at.x() + o, at.y() + o, ow - 1, oh - 1));
+        }
+      }
+      fw::Graphics& g = canvas->Graphics();
+      g.SetForeColor(kRed);
+      if (round % 2 == 0) {
+        g.DrawLines(ends);
+      } else {
+        for (std::size_t i = 0; i + 3 < ends.size(); i += 4) g.DrawPolyline({ends[i], ends[i + 1], ends[i + 2], ends[i + 3]});
+      }
+      g.SetForeColor(kBlue);
+      if (fill) {
+        g.FillOval(at.x(), at.y(), ow, oh);
+      } else {
+        g.DrawOval(at.x(), at.y(), ow, oh);
+      }
+      const QImage& s = canvas->Surface();
+      const QRect area = QRect(at - QPoint(2, 2), QSize(40, 40)).intersected(QRect(0, 0, 4000, 1000));
+      const QRect device(area.topLeft() * ratio, area.size() * ratio);
+      for (int dy = device.top(); dy <= device.bottom(); ++dy)
+        for (int dx = device.left(); dx <= device.right(); ++dx)
+          ASSERT_EQ(s.pixel(dx, dy), expected.pixel(dx, dy))
+              << "ratio " << ratio << ", round " << round << " at device pixel " << dx << "," << dy;
+      erase(canvas->MutableSurface(), area);
+      erase(expected, area);
+    }
+  }
+}
