@@ -1,6 +1,7 @@
 // The chart's controls: zero-line and time sliders, y scale, curve toggles.
 #include <cstdint>
 
+#include "ChartGeometry.h"
 #include "Q.h"
 #include "TestSignals.h"
 
@@ -19,7 +20,7 @@ void Q::SlidY_ValueChanged(fw::Slider& /*me*/) {
   fw::Canvas* chart = diagram();
   fw::Slider* slider = SlidY();
   if (chart == nullptr || slider == nullptr) return;
-  yZero = fw::FitInteger(std::int64_t{chart->Height()} - slider->Value());
+  yZero = model::ChartGeometry{.height = chart->Height()}.RowFromBottom(slider->Value());
   ChartRedraw();
 }
 
@@ -38,12 +39,12 @@ void Q::SlidX_Open(fw::Slider& me) {
 // raises this handler again, which shows the 50 steps and draws; this call
 // then does the same with the value 100.
 void Q::SlidX_ValueChanged(fw::Slider& me) {
-  if (Phase > 1 && TextOf(friFld()) == model::kShapeHand) {
+  if (Phase > kStartPhase && TextOf(friFld()) == model::kShapeHand) {
     if (me.Value() < 100) me.SetValue(100);
   }
   const Integer v = me.Value();
-  if (fw::Label* steps = TimeLab()) steps->SetText(v != 0 ? fw::Str(fw::Round(5000.0 / v)) : fw::String("0"));
-  if (Phase > 4) {
+  if (fw::Label* steps = TimeLab()) steps->SetText(v != 0 ? fw::Str(model::ShownSteps(v)) : fw::String("0"));
+  if (Phase > kReferencePhase) {
     if (fw::Canvas* chart = diagram()) chart->Refresh(true);
   }
   Drw();

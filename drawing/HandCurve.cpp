@@ -1,6 +1,7 @@
 // Drawing an input curve by hand on the chart.
 #include <cstdint>
 
+#include "ChartGeometry.h"
 #include "Q.h"
 #include "System.h"
 #include "TestSignals.h"
@@ -33,8 +34,9 @@ void Q::diagram_MouseMove(fw::Canvas& me, Integer X, Integer Y) {
   iy.push_back(move.height);
   const std::size_t n = ix.size() - 1;
 
-  const Integer xa = ix[n - 1], ya = fw::FitInteger(std::int64_t{yZero} - iy[n - 1]);
-  const Integer xb = ix[n], yb = fw::FitInteger(std::int64_t{yZero} - iy[n]);
+  const model::ChartGeometry geometry{.yZero = yZero};
+  const Integer xa = ix[n - 1], ya = geometry.Row(iy[n - 1]);
+  const Integer xb = ix[n], yb = geometry.Row(iy[n]);
   const Integer ringLeft = fw::FitInteger(std::int64_t{xb} - 2), ringTop = fw::FitInteger(std::int64_t{yb} - 2);
   fw::Graphics& g = me.Graphics();
   g.DrawLine(xa, ya, xb, yb);

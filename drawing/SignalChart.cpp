@@ -4,68 +4,34 @@
 #include <cstdint>
 #include <vector>
 
+#include "ChartGeometry.h"
 #include "Q.h"
 
 namespace {
 
 using fw::Integer;
 
-// Nothing is shown beyond this many pixels on a side of a canvas's surface,
-// so the grid never needs more lines than that.
-constexpr std::int64_t kSurfaceSide = 8192;
-
-// The horizontal grid: line i on row yZero + i * a / 2 for i from
-// Floor(-2 yZero / a) to Ceil(2 (H - yZero) / a). Only the lines that can
-// fall on the canvas are drawn; where they lie closer than a pixel apart
-// they cover every row between the outermost ones, drawn row by row.
-void HorizontalGrid(fw::Graphics& g, Integer W, Integer H, Integer yZero, fw::Single a) {
-  if (a == 0 || !std::isfinite(a)) return;
-  const fw::Double lowerD = fw::Floor(static_cast<fw::Double>(-2 * std::int64_t{yZero}) / a);
-  const fw::Double upperD = fw::Ceil(static_cast<fw::Double>(2 * (std::int64_t{H} - yZero)) / a);
-  std::int64_t lower = fw::ToInteger(lowerD);
-  std::int64_t upper = fw::ToInteger(upperD);
-  if (lower > upper) return;
-
-  const fw::Double half = a * 0.5;
-  auto row = [&](std::int64_t i) { return fw::ToInteger(yZero + static_cast<fw::Double>(i) * half); };
-  const std::int64_t lastRow = std::min<std::int64_t>(H, kSurfaceSide);
-  if (lastRow < 0) return;
-  // The i whose rows lie within -1 .. lastRow + 1, with a line to spare.
-  fw::Double iTop = (-1.0 - yZero) / half, iBottom = (lastRow + 1.0 - yZero) / half;
-  if (iTop > iBottom) std::swap(iTop, iBottom);
-  lower = std::max<std::int64_t>(lower, std::int64_t{fw::ToInteger(fw::Floor(iTop))} - 1);
-  upper = std::min<std::int64_t>(upper, std::int64_t{fw::ToInteger(fw::Ceil(iBottom))} + 1);
-  if (lower > upper) return;
-
+// The horizontal grid's lines. Nothing is shown beyond the canvas surface's
+// bound, so no more rows than that are ever drawn.
+void HorizontalGrid(fw::Graphics& g, const model::ChartGeometry& geometry) {
   std::vector<Integer> lines;
-  const auto line = [&lines, W](Integer y) { lines.insert(lines.end(), {0, y, W, y}); };
-  if (std::fabs(half) >= 1) {
-    for (std::int64_t i = lower; i <= upper; ++i) line(row(i));
-  } else {
-    const std::int64_t from = std::max<std::int64_t>(0, std::min(row(lower), row(upper)));
-    const std::int64_t to = std::min<std::int64_t>(lastRow, std::max(row(lower), row(upper)));
-    for (std::int64_t y = from; y <= to; ++y) line(static_cast<Integer>(y));
-  }
+  for (const Integer y : geometry.GridRows(fw::kMaxSurfaceSide)) lines.insert(lines.end(), {0, y, geometry.width, y});
   g.DrawLines(lines);
 }
 
-// The vertical grid: a line every 10 shown steps, x = Round(u * 5000 / Ts)
-// for u = 1 .. Floor(Ts / 10). Beyond 5000 shown steps the lines lie closer
-// than a pixel and fill every column from the first line to the last.
-void VerticalGrid(const Q& q, fw::Graphics& g, Integer H) {
-  const fw::Double Ts = fw::Val(TextOf(q.TimeLab()));
-  if (!(Ts > 0) || !std::isfinite(Ts)) return;
-  auto lineAt = [Ts](std::int64_t u) { return fw::ToInteger(fw::Round(static_cast<fw::Double>(u * 5000) / Ts)); };
+// The vertical grid's lines. The bound of the lines, Floor(Ts / 10), is read
+// anew from TimeLab before each line.
+void VerticalGrid(const Q& q, fw::Graphics& g, const model::ChartGeometry& geometry) {
+  if (!geometry.HasGridColumns()) return;
   std::vector<Integer> lines;
-  const auto line = [&lines, H](Integer x) { lines.insert(lines.end(), {x, 0, x, H}); };
-  if (Ts <= 5000) {
-    for (std::int64_t u = 1; u <= fw::Floor(fw::Val(TextOf(q.TimeLab())) / 10); ++u) line(lineAt(u));
+  const auto line = [&lines, &geometry](Integer x) { lines.insert(lines.end(), {x, 0, x, geometry.height}); };
+  if (!geometry.GridColumnsDense()) {
+    for (std::int64_t u = 1; u <= model::ChartGeometry::LastGridLine(fw::Val(TextOf(q.TimeLab()))); ++u) {
+      line(geometry.GridColumn(u));
+    }
   } else {
-    const std::int64_t last = static_cast<std::int64_t>(fw::Floor(Ts / 10));
-    const std::int64_t from = std::max<std::int64_t>(0, lineAt(1));
-    const fw::Double lastX = fw::Round(static_cast<fw::Double>(last) * 5000 / Ts);
-    const std::int64_t to = std::min<std::int64_t>(kSurfaceSide, fw::ToInteger(lastX));
-    for (std::int64_t x = from; x <= to; ++x) line(static_cast<Integer>(x));
+    const model::ChartGeometry::Span columns = geometry.GridColumnSpan(fw::kMaxSurfaceSide);
+    for (std::int64_t x = columns.from; x <= columns.to; ++x) line(static_cast<Integer>(x));
   }
   g.DrawLines(lines);
 }
@@ -99,8 +65,10 @@ void Q::diagram_Paint(fw::Canvas& me, fw::Graphics& g, const fw::Areas& /*areas*
   g.FillRect(0, 0, W, H);
 
   g.SetForeColor(fw::RGB(200, 200, 200));
-  HorizontalGrid(g, W, H, yZero, fw::ToSingle(fw::Val(TextOf(yFld()))));
-  VerticalGrid(*this, g, H);
+  const fw::Single a = fw::ToSingle(fw::Val(TextOf(yFld())));
+  const model::ChartGeometry geometry{W, H, fw::Val(TextOf(TimeLab())), a, yZero};
+  HorizontalGrid(g, geometry);
+  VerticalGrid(*this, g, geometry);
 
   g.SetForeColor(fw::RGB(0, 0, 0));
   g.DrawRect(0, 0, W, H);
@@ -120,30 +88,27 @@ void Q::Drw() {
   if (chart == nullptr) return;
   fw::Graphics& g = chart->Graphics();
   const Integer T = fw::ToInteger(fw::Val(TextOf(TimeLab())));
-  const Integer W = chart->Width();
-  const Integer H = chart->Height();
-  const fw::Single p = T != 0 ? fw::ToSingle(static_cast<fw::Double>(W) / T) : 0.0f;
-  const fw::Single a = fw::ToSingle(fw::Val(TextOf(yFld())));
+  const model::ChartGeometry geometry{chart->Width(), chart->Height(), static_cast<fw::Double>(T),
+                                      fw::ToSingle(fw::Val(TextOf(yFld()))), yZero};
+  const Integer W = geometry.width;
+  const Integer H = geometry.height;
 
   g.SetForeColor(colours[0]);
   g.DrawLine(0, yZero, W, yZero);
 
-  const Integer r = T < 25 ? 4 : fw::ToInteger(fw::Round(100.0 / T));
+  const Integer r = geometry.RingRadius();
   const Integer side = 2 * r + 1;
 
   // Steps beyond what s holds are not drawn.
   const std::int64_t steps = std::min<std::int64_t>(T, s.StepBound());
   // The columns of the steps, the same for every curve.
   std::vector<Integer> X;
-  for (std::int64_t t = 0; t <= steps; ++t) {
-    X.push_back(fw::ToInteger(fw::Round(static_cast<fw::Double>(p) * static_cast<fw::Double>(t))));
-  }
+  for (std::int64_t t = 0; t <= steps; ++t) X.push_back(geometry.Column(t));
   // A value's place above the zero line; one that is not finite (the value
   // is no number, or too large for the scale) is no point of the curve.
-  auto At = [this, a](std::int64_t i, std::int64_t t) {
-    return static_cast<fw::Single>(a * s.Get(static_cast<Integer>(i), static_cast<Integer>(t)));
+  auto At = [this, &geometry](std::int64_t i, std::int64_t t) {
+    return geometry.HeightOf(s.Get(static_cast<Integer>(i), static_cast<Integer>(t)));
   };
-  auto Y = [this](fw::Single av) { return fw::ToInteger(fw::Round(static_cast<fw::Double>(yZero) - av)); };
 
   std::vector<Integer> points;
   std::vector<char> placed;
@@ -164,7 +129,7 @@ void Q::Drw() {
     for (std::int64_t j = 0; j <= steps && steps >= 1; ++j) {
       const fw::Single av = At(i, j);
       points.push_back(X[static_cast<std::size_t>(j)]);
-      points.push_back(Y(av));
+      points.push_back(geometry.Row(av));
       placed.push_back(std::isfinite(av) ? 1 : 0);
     }
     if (r <= 1) {

@@ -18,8 +18,7 @@ namespace fw {
 namespace {
 
 // The surface never grows beyond these bounds in device pixels, whatever size
-// the canvas is given: at most 8192 pixels a side and 16 Mi pixels (64 MiB).
-constexpr int kMaxSurfaceSide = 8192;
+// the canvas is given: at most kMaxSurfaceSide pixels a side and 16 Mi pixels (64 MiB).
 constexpr qint64 kMaxSurfacePixels = qint64{16} * 1024 * 1024;
 
 QImage BlankSurface(QSize size, double ratio) {

@@ -11,6 +11,9 @@ class QPainter;
 
 namespace fw {
 
+// A canvas's surface has at most this many device pixels a side.
+inline constexpr Integer kMaxSurfaceSide = 8192;
+
 // The surface holds whatever was drawn on it until the next Refresh(true),
 // which clears it (transparent) and runs the Paint event on it at once. A
 // repaint that the program did not ask for (the window uncovered, moved or

@@ -61,11 +61,11 @@ void Q::LosBut_Action(fw::PushButton& /*me*/) {
   if (fw::Label* heading = ReglerStrecke()) heading->SetVisible(true);
 
   switch (Phase) {
-    case 1: StartPhaseStep(); break;
-    case 2: ParameterPhaseStep(); break;
-    case 3: DisturbancePhaseStep(); break;
-    case 4: ReferencePhaseStep(); break;
-    case 5: ResultsPhaseStep(); break;
+    case kStartPhase: StartPhaseStep(); break;
+    case kParameterPhase: ParameterPhaseStep(); break;
+    case kDisturbancePhase: DisturbancePhaseStep(); break;
+    case kReferencePhase: ReferencePhaseStep(); break;
+    case kResultsPhase: ResultsPhaseStep(); break;
     default: break;  // no phase of the dialogue: the opening steps only
   }
 }
@@ -75,7 +75,7 @@ void Q::StartPhaseStep() {
   BuildSimpStr();
   getParam();
   Prompt(prompts::kParameters);
-  Phase = 2;
+  Phase = kParameterPhase;
 }
 
 void Q::ParameterPhaseStep() {
@@ -120,7 +120,7 @@ void Q::ParameterPhaseStep() {
     shapeField->SetText(String(model::kShapeZero));
   }
   RestartHandCurve();
-  Phase = 3;
+  Phase = kDisturbancePhase;
 }
 
 void Q::DisturbancePhaseStep() {
@@ -131,7 +131,7 @@ void Q::DisturbancePhaseStep() {
   if (fw::Label* shapeLabel = friLab()) shapeLabel->SetText("w");
   if (fw::TextField* shapeField = friFld()) shapeField->SetText(String(model::kShapeZero));
   RestartHandCurve();
-  Phase = 4;
+  Phase = kReferencePhase;
 }
 
 void Q::ReferencePhaseStep() {
@@ -175,7 +175,7 @@ void Q::ResultsStep() {
   // the chart is next repainted.
   Drw();
   if (fw::PushButton* restart = RestartBtn()) restart->SetEnabled(true);
-  Phase = 5;
+  Phase = kResultsPhase;
 }
 
 void Q::ResultsPhaseStep() {
@@ -186,7 +186,7 @@ void Q::ResultsPhaseStep() {
   BuildSimpStr();
   getParam();
   parKorr = true;
-  Phase = 2;
+  Phase = kParameterPhase;
 }
 
 // ---- Shared steps ----
@@ -238,14 +238,14 @@ void Q::RestartBtn_Action(fw::PushButton& /*me*/) {
   for (std::int64_t i = 1; i <= nSg; ++i) {
     if (fw::BevelButton* toggle = BBtn(static_cast<Integer>(i))) toggle->SetValue(false);
   }
-  Phase = 2;
+  Phase = kParameterPhase;
 }
 
 void Q::CutBut_Action(fw::BevelButton& me) {
   if (!cut) {
     cut = true;
-    if (fw::TextField* controllerDeadTime = param(6)) controllerDeadTime->SetText("0");
-    if (fw::TextField* plantDeadTime = param(13)) plantDeadTime->SetText("0");
+    if (fw::TextField* controllerDeadTime = param(model::kTau)) controllerDeadTime->SetText("0");
+    if (fw::TextField* plantDeadTime = param(model::kParameterCount + model::kTau)) plantDeadTime->SetText("0");
     me.SetValue(true);
   } else {
     // Closing the loop again leaves the dead-time fields as they are.
@@ -267,7 +267,7 @@ bool Q::friLab_MouseDown(fw::Label& /*me*/, Integer /*X*/, Integer /*Y*/) {
     Prompt(prompts::kDrawCurve);
   } else if (shape == model::kShapeHand) {
     shapeField->SetText(String(model::kShapeZero));
-    Prompt(Phase == 4 ? prompts::kReference : prompts::kDisturbance);
+    Prompt(Phase == kReferencePhase ? prompts::kReference : prompts::kDisturbance);
   }
   return false;
 }

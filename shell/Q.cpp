@@ -71,7 +71,7 @@ void Q::Event_Open() {
   if (fw::Canvas* chart = diagram()) chart->SetWidth(500);
   nParam = 6;
   nSg = 4;
-  Phase = 1;
+  Phase = kStartPhase;
   Prompt(prompts::kStart);
 }
 

@@ -37,7 +37,12 @@ class Q : public fw::Window {
   Integer yZero = 0;     // pixel row of the chart's zero line
   std::vector<Integer> ix = std::vector<Integer>(1, 0);  // hand-drawn curve: x pixels
   std::vector<Integer> iy = std::vector<Integer>(1, 0);  // and heights above the zero line
-  Integer Phase = 0;     // dialogue phase 1 to 5
+  Integer Phase = 0;     // dialogue phase 1 to 5, named below
+  static constexpr Integer kStartPhase = 1;
+  static constexpr Integer kParameterPhase = 2;
+  static constexpr Integer kDisturbancePhase = 3;
+  static constexpr Integer kReferencePhase = 4;
+  static constexpr Integer kResultsPhase = 5;
   Integer nParam = 0;    // highest parameter index, 6 once open
   Integer boxIndex = 0;  // index of the block just created
   bool cut = false;      // the loop is cut open

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "ChartGeometry.h"
+
 namespace model {
 
 namespace {
@@ -23,7 +25,8 @@ bool CurveComplete(const HandCurve& curve) {
 }
 
 CurveMove NextCurveMove(const HandCurve& curve, Integer X, Integer Y, Integer width, Integer height, Integer yZero) {
-  const Integer w = fw::ToInteger(fw::Round(static_cast<fw::Double>(width) / kHandSteps));
+  const ChartGeometry chart{.width = width, .height = height, .yZero = yZero};
+  const Integer w = chart.HandStep();
   if (w <= 0) return {};
   if (X < 0 || curve.ix.size() > static_cast<std::size_t>(kHandSteps)) return {};
   X = std::min<Integer>(X, width - 1);
@@ -34,7 +37,7 @@ CurveMove NextCurveMove(const HandCurve& curve, Integer X, Integer Y, Integer wi
   const std::int64_t xq = FloorMultiple(std::int64_t{X} + 1, w);
   if (xq == last) return {};
   if (xq - last > w) return {CurveMove::kBeep};
-  return {CurveMove::kTakePoint, fw::FitInteger(xq), fw::FitInteger(std::int64_t{yZero} - Y)};
+  return {CurveMove::kTakePoint, fw::FitInteger(xq), chart.HeightAt(Y)};
 }
 
 }  // namespace model
