@@ -12,7 +12,8 @@
 #include "Application.h"
 #include "System.h"
 #include "Window.h"
-#include "detail/Internal.h"
+#include "detail/ApplicationInternal.h"
+#include "detail/ControlInternal.h"
 
 namespace fw {
 

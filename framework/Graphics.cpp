@@ -12,7 +12,7 @@
 #include <cstdlib>
 
 #include "Canvas.h"
-#include "detail/Internal.h"
+#include "detail/ControlInternal.h"
 
 namespace fw {
 

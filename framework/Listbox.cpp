@@ -17,7 +17,8 @@
 #include <cmath>
 #include <set>
 
-#include "detail/Internal.h"
+#include "detail/ControlInternal.h"
+#include "detail/DevicePixelsInternal.h"
 
 namespace fw {
 

@@ -19,7 +19,7 @@
 #include "Blackbox.h"
 #include "Canvas.h"
 #include "Values.h"
-#include "detail/Internal.h"
+#include "detail/ControlInternal.h"
 
 namespace reference {
 
