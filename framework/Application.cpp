@@ -7,9 +7,8 @@
 #include <iostream>
 #include <memory>
 
-#include "detail/Internal.h"
-
-#include "detail/Internal.h"
+#include "detail/ApplicationInternal.h"
+#include "detail/SystemInternal.h"
 
 namespace fw {
 

@@ -6,7 +6,8 @@
 
 #include <cstdlib>
 
-#include "detail/Internal.h"
+#include "detail/ControlInternal.h"
+#include "detail/DevicePixelsInternal.h"
 
 namespace fw {
 

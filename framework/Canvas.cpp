@@ -11,7 +11,8 @@
 #include <cmath>
 #include <optional>
 
-#include "detail/Internal.h"
+#include "detail/ControlInternal.h"
+#include "detail/DevicePixelsInternal.h"
 
 namespace fw {
 

@@ -55,6 +55,8 @@ class Canvas : public Control {
   // The drawing context for drawing outside the Paint event.
   fw::Graphics& Graphics();
 
+  // With erase the surface is cleared; either way the Paint event has run on
+  // it when this returns.
   void Refresh(bool erase = true) override;
   void SetWidth(Integer v) override;
   void SetHeight(Integer v) override;

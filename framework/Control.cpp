@@ -12,7 +12,8 @@
 #include "Application.h"
 #include "System.h"
 #include "Window.h"
-#include "detail/Internal.h"
+#include "detail/ApplicationInternal.h"
+#include "detail/ControlInternal.h"
 
 namespace fw {
 
@@ -79,25 +80,23 @@ using detail::SameName;
 
 Control::Control() { EnsureToolkit(); }
 
-Control::~Control() {
-  if (widget_ != nullptr) {
-    QWidget* w = widget_;
-    widget_ = nullptr;
-    detail::WidgetMap().erase(w);
-    QObject::disconnect(w, &QObject::destroyed, nullptr, nullptr);
-    delete w;
-  }
+namespace {
+// Deletes a control's widget, which first stops reporting to the control.
+void DeleteWidget(QWidget*& widget) {
+  if (widget == nullptr) return;
+  QWidget* w = widget;
+  widget = nullptr;
+  detail::WidgetMap().erase(w);
+  QObject::disconnect(w, &QObject::destroyed, nullptr, nullptr);
+  delete w;
 }
+}  // namespace
+
+Control::~Control() { DeleteWidget(widget_); }
 
 void Control::SetWidget(QWidget* w) {
   if (w == widget_) return;
-  if (widget_ != nullptr) {
-    QWidget* old = widget_;
-    widget_ = nullptr;
-    detail::WidgetMap().erase(old);
-    QObject::disconnect(old, &QObject::destroyed, nullptr, nullptr);
-    delete old;
-  }
+  DeleteWidget(widget_);
   widget_ = w;
   if (w == nullptr) return;
   detail::WidgetMap()[w] = this;

@@ -73,8 +73,9 @@ class Control {
   void SetEnabled(bool v);
   Integer TabIndex() const { return tabIndex_; }
 
-  // Repaints the control. With erase the surface is cleared and the Paint
-  // event has run when this returns.
+  // Repaints the control at the next turn of the event loop. erase is for
+  // the classes that keep a picture of their own (Canvas); here it changes
+  // nothing.
   virtual void Refresh(bool erase = true);
 
   // Removes the control from its window: its name and index are free again

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "detail/Internal.h"
+#include "detail/DevicePixelsInternal.h"
 
 namespace fw::detail {
 

@@ -16,7 +16,7 @@
 #include <unordered_map>
 
 #include "Canvas.h"
-#include "detail/Internal.h"
+#include "detail/ControlInternal.h"
 
 namespace fw {
 

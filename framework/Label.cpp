@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "detail/Internal.h"
+#include "detail/ControlInternal.h"
 
 namespace fw {
 

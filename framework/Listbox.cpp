@@ -17,7 +17,9 @@
 #include <cmath>
 #include <set>
 
-#include "detail/Internal.h"
+#include "ListText.h"
+#include "detail/ControlInternal.h"
+#include "detail/DevicePixelsInternal.h"
 
 namespace fw {
 
@@ -98,19 +100,6 @@ int TextRoom(const QWidget* view, int cellWidth) {
   return cellWidth - 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
 }
 
-// A number in at most that many significant digits, the exponent written
-// short: "1.2346e5", "-3e38", "0.0012".
-QString ShortNumber(double v, int digits) {
-  QString t = QString::number(v, 'g', digits);
-  const qsizetype e = t.indexOf(QLatin1Char('e'));
-  if (e < 0) return t;
-  QString exponent = t.mid(e + 1);
-  const bool negative = exponent.startsWith(QLatin1Char('-'));
-  if (negative || exponent.startsWith(QLatin1Char('+'))) exponent.remove(0, 1);
-  while (exponent.size() > 1 && exponent.startsWith(QLatin1Char('0'))) exponent.remove(0, 1);
-  return t.left(e + 1) + (negative ? QStringLiteral("-") : QString()) + exponent;
-}
-
 // What a cell shows in room pixels: the text as it is when it fits, else
 // without its blanks; a number still too wide is rounded to as many digits
 // as fit, as a spreadsheet does, so that it stays a number one can read.
@@ -127,21 +116,11 @@ QString FitCellText(const QString& text, const QFont& font, int room) {
   const double v = QLocale::c().toDouble(bare, &number);
   if (number && std::isfinite(v)) {
     for (int digits = 15; digits >= 1; --digits) {
-      QString t = ShortNumber(v, digits);
+      QString t = detail::ToQ(ShortNumber(v, digits));
       if (fits(t)) return t;
     }
   }
   return metrics.elidedText(text, Qt::ElideRight, std::max(0, room - 1));
-}
-
-// A cell's text for the clipboard: without the blanks around it, and with
-// no tab or line break inside that would split it.
-QString CopiedCell(const String& cell) {
-  QString t = detail::ToQ(cell);
-  for (QChar& c : t) {
-    if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r')) c = QLatin1Char(' ');
-  }
-  return t.trimmed();
 }
 
 // Draws the grid lines that are switched on: the vertical ones at the right
@@ -333,15 +312,15 @@ void Listbox::Copy() {
     for (Integer r = 0; r < ListCount(); ++r) rows.insert(static_cast<int>(r));
   }
   if (rows.empty()) return;
-  QString text;
+  String text;
   for (const int r : rows) {
-    if (r != *rows.begin()) text += QLatin1Char('\n');
+    if (r != *rows.begin()) text += '\n';
     for (int c = 0; c < model_->Columns(); ++c) {
-      if (c > 0) text += QLatin1Char('\t');
+      if (c > 0) text += '\t';
       text += CopiedCell(Cell(r, c));
     }
   }
-  QGuiApplication::clipboard()->setText(text);
+  QGuiApplication::clipboard()->setText(detail::ToQ(text));
 }
 
 void Listbox::SelectAll() {
@@ -354,9 +333,6 @@ bool Listbox::CanEdit(const String& itemName) const {
   return itemName == "EditCopy" || itemName == "EditSelectAll";
 }
 
-// Column widths: "40" gives column 0 forty pixels, "40,25%" column 1 a
-// quarter of the visible width; "*" or an empty entry, like every column
-// without an entry, shares what is left in equal parts.
 void Listbox::UpdateLook() {
   ListView* view = View(*this);
   if (view == nullptr) return;
@@ -370,35 +346,11 @@ void Listbox::UpdateLook() {
     d->vertical = gridLinesVertical_ != 0;
     d->horizontal = gridLinesHorizontal_ != 0;
   }
-  const int n = model_->Columns();
   const int available = std::max(0, view->viewport()->width());
-  std::vector<int> width(static_cast<std::size_t>(n), -1);
-  int fixed = 0, flexible = 0;
-  for (int i = 0; i < n; ++i) {
-    const String field = NthField(columnWidths_, ",", i + 1);
-    std::string_view t = field;
-    while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
-    while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
-    int w = -1;
-    if (!t.empty() && t != "*") {
-      if (t.back() == '%') {
-        w = ToInteger(Val(t.substr(0, t.size() - 1)) * available / 100.0);
-      } else {
-        w = ToInteger(Val(t));
-      }
-      w = std::clamp(w, 0, static_cast<int>(detail::kMaxSize));
-    }
-    width[static_cast<std::size_t>(i)] = w;
-    if (w < 0) {
-      ++flexible;
-    } else {
-      fixed += w;
-    }
-  }
-  const int share = flexible > 0 ? std::max(0, available - fixed) / flexible : 0;
-  for (int i = 0; i < n; ++i) {
-    const int w = width[static_cast<std::size_t>(i)];
-    view->horizontalHeader()->resizeSection(i, w < 0 ? share : w);
+  const std::vector<int> widths =
+      ColumnPixelWidths(columnWidths_, model_->Columns(), available, static_cast<int>(detail::kMaxSize));
+  for (std::size_t i = 0; i < widths.size(); ++i) {
+    view->horizontalHeader()->resizeSection(static_cast<int>(i), widths[i]);
   }
   view->viewport()->update();
 }

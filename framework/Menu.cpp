@@ -1,6 +1,12 @@
 #include "Menu.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
+#include <QKeySequence>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStringList>
 #include <QWidget>
 
@@ -9,7 +15,9 @@
 #include "Control.h"
 #include "Listbox.h"
 #include "TextField.h"
-#include "detail/Internal.h"
+#include "detail/ApplicationInternal.h"
+#include "detail/ControlInternal.h"
+#include "detail/MenuInternal.h"
 
 namespace fw {
 
@@ -19,17 +27,15 @@ std::unordered_set<const MenuItem*>& LiveItems() {
   static auto* items = new std::unordered_set<const MenuItem*>;
   return *items;
 }
-}  // namespace
 
-namespace detail {
-
+// Whether an item still exists.
 bool MenuItemAlive(const MenuItem* item) { return LiveItems().count(item) != 0; }
 
 // "Cmd+Q" and "Command+Q" mean the platform's command key (Ctrl here),
 // "Option" is Alt, "Shift" and "Ctrl" stay; a bare key ("Q") takes the command
-// key like the platform's menus do.
+// key like the platform's menus do. An empty or unreadable text gives none.
 QKeySequence ShortcutFromText(const String& text) {
-  QString t = ToQ(text).trimmed();
+  QString t = detail::ToQ(text).trimmed();
   if (t.isEmpty()) return {};
   // The plus key itself is written as a trailing "++" ("Cmd++").
   QString key;
@@ -66,10 +72,6 @@ QKeySequence ShortcutFromText(const String& text) {
   return seq;
 }
 
-}  // namespace detail
-
-namespace {
-
 // The control that has the keyboard focus, or nullptr.
 Control* FocusedControl() {
   QWidget* focus = QApplication::focusWidget();
@@ -82,7 +84,88 @@ bool IsEditingItem(const String& name) {
          name == "EditClear" || name == "EditSelectAll";
 }
 
+constexpr char kItemProperty[] = "quenloMenuItem";
+
+// Enables each item below host exactly when it can act now (MenuItem::Enabled).
+void RefreshEnabled(QWidget* host) {
+  for (QAction* action : host->actions()) {
+    if (QMenu* menu = action->menu()) {
+      RefreshEnabled(menu);
+      continue;
+    }
+    auto* item = static_cast<const MenuItem*>(action->property(kItemProperty).value<void*>());
+    if (item != nullptr && MenuItemAlive(item)) action->setEnabled(item->Enabled());
+  }
+}
+
+// Before the toolkit looks for a key equivalent it offers the key to the
+// focused control; the menu items of that control's window are brought up to
+// date then, so that the key of an item that cannot act does nothing.
+class KeyEquivalentState : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::ShortcutOverride) return false;
+    if (auto* widget = qobject_cast<QWidget*>(watched)) {
+      if (auto* mw = qobject_cast<QMainWindow*>(widget->window())) RefreshEnabled(mw->menuBar());
+    }
+    return false;
+  }
+};
+
+QAction* AddItem(QWidget* host, MenuItem* item) {
+  if (item->IsSeparator()) {
+    if (auto* menu = qobject_cast<QMenu*>(host)) return menu->addSeparator();
+    return nullptr;
+  }
+  QAction* action = nullptr;
+  if (item->Count() > 0) {
+    auto* menu = new QMenu(detail::ToQ(item->Text), host);
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] { RefreshEnabled(menu); });
+    for (Integer i = 0; i < item->Count(); ++i) {
+      if (MenuItem* child = item->Item(i)) AddItem(menu, child);
+    }
+    action = menu->menuAction();
+    host->addAction(action);
+  } else {
+    action = new QAction(detail::ToQ(item->Text), host);
+    action->setShortcut(ShortcutFromText(item->KeyboardShortcut));
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setProperty(kItemProperty, QVariant::fromValue(static_cast<void*>(item)));
+    QObject::connect(action, &QAction::triggered, action, [item] {
+      // The item may have gone with its menu bar; then the choice does nothing.
+      if (!MenuItemAlive(item)) return;
+      detail::RunGuarded([item] { item->Action(); });
+    });
+    host->addAction(action);
+  }
+  action->setObjectName(detail::ToQ(item->Name));
+  action->setVisible(item->Visible);
+  return action;
+}
+
 }  // namespace
+
+namespace detail {
+
+void BuildMenuBar(QMenuBar& bar, MenuBar* menuBar) {
+  static const KeyEquivalentState* keyEquivalents = [] {
+    auto* filter = new KeyEquivalentState;  // one for the process, never destroyed
+    QCoreApplication::instance()->installEventFilter(filter);
+    return filter;
+  }();
+  (void)keyEquivalents;
+  for (QAction* a : bar.actions()) {
+    bar.removeAction(a);
+    if (QMenu* m = a->menu()) m->deleteLater();
+  }
+  if (menuBar != nullptr) {
+    for (Integer i = 0; i < menuBar->Count(); ++i) {
+      if (MenuItem* item = menuBar->Item(i)) AddItem(&bar, item);
+    }
+  }
+}
+
+}  // namespace detail
 
 MenuItem::MenuItem() { LiveItems().insert(this); }
 MenuItem::~MenuItem() { LiveItems().erase(this); }

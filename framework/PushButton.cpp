@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-#include "detail/Internal.h"
+#include "detail/ControlInternal.h"
 
 namespace fw {
 

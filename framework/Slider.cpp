@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "detail/Internal.h"
+#include "detail/ControlInternal.h"
 
 namespace fw {
 

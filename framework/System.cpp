@@ -6,7 +6,8 @@
 
 #include <cctype>
 
-#include "detail/Internal.h"
+#include "detail/ControlInternal.h"
+#include "detail/SystemInternal.h"
 
 namespace fw {
 

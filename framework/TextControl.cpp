@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "detail/Internal.h"
+#include "detail/ControlInternal.h"
 
 namespace fw {
 

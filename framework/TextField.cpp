@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 
-#include "detail/Internal.h"
+#include "detail/ControlInternal.h"
 
 namespace fw {
 

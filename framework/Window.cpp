@@ -1,9 +1,6 @@
 #include "Window.h"
 
-#include <QAction>
-#include <QCoreApplication>
 #include <QMainWindow>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QProxyStyle>
@@ -16,7 +13,8 @@
 
 #include "Application.h"
 #include "Menu.h"
-#include "detail/Internal.h"
+#include "detail/ControlInternal.h"
+#include "detail/MenuInternal.h"
 
 namespace fw {
 
@@ -345,88 +343,10 @@ void Window::SetMenuBar(MenuBar* bar) {
   BuildMenus();
 }
 
-namespace {
-
-constexpr char kItemProperty[] = "quenloMenuItem";
-
-// Enables each item below host exactly when it can act now (MenuItem::Enabled).
-void RefreshEnabled(QWidget* host) {
-  for (QAction* action : host->actions()) {
-    if (QMenu* menu = action->menu()) {
-      RefreshEnabled(menu);
-      continue;
-    }
-    auto* item = static_cast<const MenuItem*>(action->property(kItemProperty).value<void*>());
-    if (item != nullptr && detail::MenuItemAlive(item)) action->setEnabled(item->Enabled());
-  }
-}
-
-// Before the toolkit looks for a key equivalent it offers the key to the
-// focused control; the menu items of that control's window are brought up to
-// date then, so that the key of an item that cannot act does nothing.
-class KeyEquivalentState : public QObject {
- public:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::ShortcutOverride) return false;
-    if (auto* widget = qobject_cast<QWidget*>(watched)) {
-      if (auto* mw = qobject_cast<QMainWindow*>(widget->window())) RefreshEnabled(mw->menuBar());
-    }
-    return false;
-  }
-};
-
-QAction* AddItem(QWidget* host, MenuItem* item) {
-  if (item->IsSeparator()) {
-    if (auto* menu = qobject_cast<QMenu*>(host)) return menu->addSeparator();
-    return nullptr;
-  }
-  QAction* action = nullptr;
-  if (item->Count() > 0) {
-    auto* menu = new QMenu(detail::ToQ(item->Text), host);
-    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] { RefreshEnabled(menu); });
-    for (Integer i = 0; i < item->Count(); ++i) {
-      if (MenuItem* child = item->Item(i)) AddItem(menu, child);
-    }
-    action = menu->menuAction();
-    host->addAction(action);
-  } else {
-    action = new QAction(detail::ToQ(item->Text), host);
-    action->setShortcut(detail::ShortcutFromText(item->KeyboardShortcut));
-    action->setShortcutContext(Qt::WindowShortcut);
-    action->setProperty(kItemProperty, QVariant::fromValue(static_cast<void*>(item)));
-    QObject::connect(action, &QAction::triggered, action, [item] {
-      // The item may have gone with its menu bar; then the choice does nothing.
-      if (!detail::MenuItemAlive(item)) return;
-      detail::RunGuarded([item] { item->Action(); });
-    });
-    host->addAction(action);
-  }
-  action->setObjectName(detail::ToQ(item->Name));
-  action->setVisible(item->Visible);
-  return action;
-}
-
-}  // namespace
-
 void Window::BuildMenus() {
   QMainWindow* mw = impl_->mw;
   if (mw == nullptr) return;
-  static const KeyEquivalentState* keyEquivalents = [] {
-    auto* filter = new KeyEquivalentState;  // one for the process, never destroyed
-    QCoreApplication::instance()->installEventFilter(filter);
-    return filter;
-  }();
-  (void)keyEquivalents;
-  QMenuBar* bar = mw->menuBar();
-  for (QAction* a : bar->actions()) {
-    bar->removeAction(a);
-    if (QMenu* m = a->menu()) m->deleteLater();
-  }
-  if (menuBar_ != nullptr) {
-    for (Integer i = 0; i < menuBar_->Count(); ++i) {
-      if (MenuItem* item = menuBar_->Item(i)) AddItem(bar, item);
-    }
-  }
+  detail::BuildMenuBar(*mw->menuBar(), menuBar_);
   ApplyWindowFlags();
 }
 

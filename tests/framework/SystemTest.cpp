@@ -16,7 +16,7 @@
 #include "Fixture.h"
 #include "Label.h"
 #include "System.h"
-#include "detail/Internal.h"
+#include "detail/ApplicationInternal.h"
 
 namespace {
 

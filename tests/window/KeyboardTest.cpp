@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "WindowFixture.h"
-#include "detail/Internal.h"
+#include "detail/ControlInternal.h"
 
 namespace {
 
