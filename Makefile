@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 20
 JOBS ?= $(shell nproc)
 WERROR ?= OFF
 
-.PHONY: run test check setup build bench startup fuzz clean
+.PHONY: run test check format setup build bench startup fuzz clean
 
 setup:
 	@bash scripts/setup.sh
@@ -38,6 +38,10 @@ test: build
 
 check: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -LE "soak|e2e"
+
+# The house style (.clang-format) over every C and C++ file git tracks.
+format:
+	git ls-files '*.c' '*.cpp' '*.h' | xargs clang-format -i
 
 bench: build
 	./$(BUILD)/bench/quenlo_bench
