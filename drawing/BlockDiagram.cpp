@@ -11,7 +11,8 @@ using fw::Integer;
 // One arrow path, "x0*y0*x1*y1*x2*y2", back as six Integers.
 std::vector<Integer> PathPoints(const fw::String& path) {
   std::vector<Integer> points(6, 0);
-  for (Integer j = 0; j <= 5; ++j) points[static_cast<std::size_t>(j)] = fw::ToInteger(fw::Val(fw::NthField(path, "*", j + 1)));
+  for (Integer j = 0; j <= 5; ++j)
+    points[static_cast<std::size_t>(j)] = fw::ToInteger(fw::Val(fw::NthField(path, "*", j + 1)));
   return points;
 }
 
@@ -98,14 +99,15 @@ void Q::DrawArrows() {
     g.SetForeColor(fw::RGB(0, 0, 0));
   }
 
-  for (Integer i = 0; i <= 5; ++i) Pfeil(PathPoints(paths[static_cast<std::size_t>(i)]), fw::NthField(heads, "*", i + 1));
+  for (Integer i = 0; i <= 5; ++i)
+    Pfeil(PathPoints(paths[static_cast<std::size_t>(i)]), fw::NthField(heads, "*", i + 1));
 
   struct Letter {
     const char* text;
     std::int64_t x, y;
   };
   const std::int64_t r = RecMax;
-  const Letter letters[] = {{"w", 65, 83},     {"e", 92, 130},     {"y", r - 26, 200},
+  const Letter letters[] = {{"w", 65, 83},      {"e", 92, 130},     {"y", r - 26, 200},
                             {"z", r - 26, 320}, {"u", r - 42, 281}, {"x", 92, 281}};
   g.SetTextSize(18);
   for (const Letter& l : letters) g.DrawString(l.text, PanelX(l.x), PanelY(l.y));

@@ -120,7 +120,8 @@ void Q::Drw() {
     const fw::Color colour = colours[k % 4];
     g.SetForeColor(colour);
     g.SetTextSize(24);
-    g.DrawString(toggle->Caption(), fw::FitInteger(std::int64_t{W} - 30), fw::FitInteger(std::int64_t{H} + 18 - 28 * k));
+    g.DrawString(toggle->Caption(), fw::FitInteger(std::int64_t{W} - 30),
+                 fw::FitInteger(std::int64_t{H} + 18 - 28 * k));
 
     // The curve's places, steps 0 to T, as x, y pairs, and which of them are
     // points of the curve.

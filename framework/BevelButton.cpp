@@ -91,9 +91,8 @@ BevelWidget* FaceOf(const Control& c) { return static_cast<BevelWidget*>(c.Widge
 BevelButton::BevelButton() {
   auto* w = new BevelWidget(this);
   SetWidget(w);
-  QObject::connect(w, &QAbstractButton::clicked, w, [this] {
-    detail::RunGuarded([this] { RaiseEvent(Event::Action); });
-  });
+  QObject::connect(w, &QAbstractButton::clicked, w,
+                   [this] { detail::RunGuarded([this] { RaiseEvent(Event::Action); }); });
   UpdateLook();
 }
 

@@ -113,13 +113,13 @@ void Control::SetWidget(QWidget* w) {
 
 Integer Control::Left() const {
   if (parent_ == nullptr) return left_;
-  return detail::ClampCoord(static_cast<Integer>(std::clamp<std::int64_t>(
-      std::int64_t{parent_->Left()} + left_, -detail::kMaxCoord, detail::kMaxCoord)));
+  return detail::ClampCoord(static_cast<Integer>(
+      std::clamp<std::int64_t>(std::int64_t{parent_->Left()} + left_, -detail::kMaxCoord, detail::kMaxCoord)));
 }
 Integer Control::Top() const {
   if (parent_ == nullptr) return top_;
-  return detail::ClampCoord(static_cast<Integer>(std::clamp<std::int64_t>(
-      std::int64_t{parent_->Top()} + top_, -detail::kMaxCoord, detail::kMaxCoord)));
+  return detail::ClampCoord(static_cast<Integer>(
+      std::clamp<std::int64_t>(std::int64_t{parent_->Top()} + top_, -detail::kMaxCoord, detail::kMaxCoord)));
 }
 Integer Control::Width() const { return width_; }
 Integer Control::Height() const { return height_; }

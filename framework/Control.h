@@ -29,9 +29,9 @@ enum class Event { Open, Paint, Action, ValueChanged, TextChange, MouseDown, Mou
 
 // What an event hands its handler besides the control itself.
 struct EventArgs {
-  Graphics* g = nullptr;        // Paint: the graphics to draw on
-  const Areas* areas = nullptr; // Paint: the areas to repaint
-  Integer x = 0, y = 0;         // MouseDown, MouseMove: pointer position in the control
+  Graphics* g = nullptr;         // Paint: the graphics to draw on
+  const Areas* areas = nullptr;  // Paint: the areas to repaint
+  Integer x = 0, y = 0;          // MouseDown, MouseMove: pointer position in the control
 };
 
 // A connected handler: receives the control that raised the event and the

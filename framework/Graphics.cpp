@@ -118,9 +118,12 @@ class Stamps {
     auto found = ovals_.find(key);
     if (found == ovals_.end()) {
       const bool scaled = ratio_ != 1;
-      found = ovals_.emplace(key, Learn(QSize(w, h), Phase(at), [w, h, fill, scaled](QPainter& p, QPoint o) {
-                                   PlainOval(p, QRect(o, QSize(w, h)), scaled, fill);
-                                 })).first;
+      found = ovals_
+                  .emplace(key, Learn(QSize(w, h), Phase(at),
+                                      [w, h, fill, scaled](QPainter& p, QPoint o) {
+                                        PlainOval(p, QRect(o, QSize(w, h)), scaled, fill);
+                                      }))
+                  .first;
     }
     return found->second;
   }
@@ -133,15 +136,18 @@ class Stamps {
   static constexpr int kMaxStampedColumns = 2048;
   static constexpr int kMaxColumns = 8192;
 
-  Stamps(double ratio, int period) : ratio_(ratio), period_(period), step_(static_cast<int>(std::round(ratio * period))) {
+  Stamps(double ratio, int period)
+      : ratio_(ratio), period_(period), step_(static_cast<int>(std::round(ratio * period))) {
     lines_.resize(static_cast<std::size_t>(period * period * 9));
   }
   int PeriodOf(int v) const { return v >= 0 ? v / period_ : -((period_ - 1 - v) / period_); }
-  int Phase(QPoint at) const { return (at.y() - PeriodOf(at.y()) * period_) * period_ + at.x() - PeriodOf(at.x()) * period_; }
+  int Phase(QPoint at) const {
+    return (at.y() - PeriodOf(at.y()) * period_) * period_ + at.x() - PeriodOf(at.x()) * period_;
+  }
 
   static QImage Scratch(QSize area, double ratio) {
-    QImage scratch(static_cast<int>(std::ceil(area.width() * ratio)), static_cast<int>(std::ceil(area.height() * ratio)),
-                   QImage::Format_ARGB32_Premultiplied);
+    QImage scratch(static_cast<int>(std::ceil(area.width() * ratio)),
+                   static_cast<int>(std::ceil(area.height() * ratio)), QImage::Format_ARGB32_Premultiplied);
     scratch.setDevicePixelRatio(ratio);
     scratch.fill(Qt::transparent);
     return scratch;
@@ -206,7 +212,7 @@ class Stamps {
         const QPoint at(x, row(x, parity));
         const int left = static_cast<int>(std::floor(x * ratio_)), top = static_cast<int>(std::floor(at.y() * ratio_));
         const QRect device(QPoint(left - 1, top - 2), QPoint(static_cast<int>(std::floor((x + 1) * ratio_)),
-                                                              static_cast<int>(std::floor((at.y() + 1) * ratio_)) + 2));
+                                                             static_cast<int>(std::floor((at.y() + 1) * ratio_)) + 2));
         points_.push_back(Take(scratch, device, at));
       }
   }
@@ -248,7 +254,8 @@ class StampWriter {
     const QPoint origin = stamps_->Origin(at);
     if (!inside_.contains(s->bounds.translated(origin))) return false;
     for (const QPoint& px : s->pixels) {
-      reinterpret_cast<QRgb*>(bits_ + static_cast<qsizetype>(origin.y() + px.y()) * perLine_)[origin.x() + px.x()] = colour_;
+      reinterpret_cast<QRgb*>(bits_ + static_cast<qsizetype>(origin.y() + px.y()) * perLine_)[origin.x() + px.x()] =
+          colour_;
     }
     return true;
   }
@@ -495,7 +502,8 @@ void Graphics::PaintOval(Integer left, Integer top, Integer width, Integer heigh
   const QRect area(C(left), C(top), w, h);
   if (w <= kMaxStampedOval && h <= kMaxStampedOval) {
     StampWriter stamps(p, *canvas_->surface_, canvas_->Width(), canvas_->Height(), canvas_->DeviceRatio());
-    if (stamps.stamps() != nullptr && stamps.Put(&stamps.stamps()->Oval(area.topLeft(), w, h, fill), area.topLeft())) return;
+    if (stamps.stamps() != nullptr && stamps.Put(&stamps.stamps()->Oval(area.topLeft(), w, h, fill), area.topLeft()))
+      return;
   }
   PlainOval(p, area, Scaled(), fill);
 }

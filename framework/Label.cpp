@@ -107,7 +107,8 @@ void Label::UpdateLook() {
   if (w == nullptr) return;
   ApplyTextFont(*w);
   QPalette pal = w->palette();
-  for (auto group : {QPalette::Active, QPalette::Inactive}) pal.setColor(group, QPalette::WindowText, detail::ToQColor(TextColor()));
+  for (auto group : {QPalette::Active, QPalette::Inactive})
+    pal.setColor(group, QPalette::WindowText, detail::ToQColor(TextColor()));
   w->setPalette(pal);
   w->setWordWrap(multiline_);
   Qt::Alignment h = Qt::AlignLeft;

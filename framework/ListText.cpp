@@ -101,7 +101,8 @@ String CopiedCell(std::string_view cell) {
     end = last;
   }
   String t(cell.substr(begin, end - begin));
-  std::replace_if(t.begin(), t.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
+  std::replace_if(
+      t.begin(), t.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
   return t;
 }
 

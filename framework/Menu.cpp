@@ -80,8 +80,8 @@ Control* FocusedControl() {
 }
 
 bool IsEditingItem(const String& name) {
-  return name == "EditUndo" || name == "EditCut" || name == "EditCopy" || name == "EditPaste" ||
-         name == "EditClear" || name == "EditSelectAll";
+  return name == "EditUndo" || name == "EditCut" || name == "EditCopy" || name == "EditPaste" || name == "EditClear" ||
+         name == "EditSelectAll";
 }
 
 constexpr char kItemProperty[] = "quenloMenuItem";

@@ -14,9 +14,8 @@ PushButton::PushButton() {
   auto* button = new QPushButton;
   button->setAutoDefault(false);
   SetWidget(button);
-  QObject::connect(button, &QPushButton::clicked, button, [this] {
-    detail::RunGuarded([this] { RaiseEvent(Event::Action); });
-  });
+  QObject::connect(button, &QPushButton::clicked, button,
+                   [this] { detail::RunGuarded([this] { RaiseEvent(Event::Action); }); });
   UpdateLook();
 }
 

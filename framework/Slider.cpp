@@ -87,7 +87,9 @@ void Slider::SetMaximum(Integer v) {
   Clamp();
 }
 
-void Slider::SetValue(Integer v) { ChangeValue(std::clamp(v, std::min(minimum_, maximum_), std::max(minimum_, maximum_))); }
+void Slider::SetValue(Integer v) {
+  ChangeValue(std::clamp(v, std::min(minimum_, maximum_), std::max(minimum_, maximum_)));
+}
 
 void Slider::SetLineStep(Integer v) {
   lineStep_ = std::max<Integer>(0, v);

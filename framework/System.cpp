@@ -39,7 +39,8 @@ constexpr Substitute kSubstitutes[] = {
 namespace detail {
 
 void RegisterFontSubstitutes() {
-  for (const auto& s : kSubstitutes) QFont::insertSubstitution(QString::fromUtf8(s.requested), QString::fromUtf8(s.family));
+  for (const auto& s : kSubstitutes)
+    QFont::insertSubstitution(QString::fromUtf8(s.requested), QString::fromUtf8(s.family));
 }
 
 }  // namespace detail

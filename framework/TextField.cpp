@@ -19,9 +19,8 @@ TextField::TextField() {
   edit->setMaxLength(1 << 20);
   SetWidget(edit);
   // textChanged comes for every change, typed or set by the program.
-  QObject::connect(edit, &QLineEdit::textChanged, edit, [this] {
-    detail::RunGuarded([this] { RaiseEvent(Event::TextChange); });
-  });
+  QObject::connect(edit, &QLineEdit::textChanged, edit,
+                   [this] { detail::RunGuarded([this] { RaiseEvent(Event::TextChange); }); });
   UpdateLook();
 }
 

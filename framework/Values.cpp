@@ -119,9 +119,9 @@ String FloatText(F value) {
   // more than reading back needs ("904367983685334597632", not
   // "9.043679836853346e+20").
   std::array<char, 64> buffer{};
-  auto [end, ec] = large ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                         std::chars_format::scientific)
-                         : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  auto [end, ec] =
+      large ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific)
+            : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
   if (ec != std::errc()) return "nan";
   return String(buffer.data(), end);
 }
@@ -243,8 +243,8 @@ Double Sin(Double radians) { return std::sin(radians); }
 Double Cos(Double radians) { return std::cos(radians); }
 
 Integer FitInteger(std::int64_t value) {
-  return static_cast<Integer>(std::clamp<std::int64_t>(value, std::numeric_limits<Integer>::min(),
-                                                       std::numeric_limits<Integer>::max()));
+  return static_cast<Integer>(
+      std::clamp<std::int64_t>(value, std::numeric_limits<Integer>::min(), std::numeric_limits<Integer>::max()));
 }
 
 Integer RuntimeCvtReal32ToSInt32(Single value) { return RuntimeCvtReal64ToSInt32(static_cast<Double>(value)); }

@@ -166,7 +166,8 @@ std::vector<Control*> Window::Controls() const {
 
 Integer Window::ControlCount() const { return static_cast<Integer>(impl_->controls.size()); }
 
-void Window::AddElement(std::unique_ptr<Control> element, const String& arrayName, const std::function<void()>& prepare) {
+void Window::AddElement(std::unique_ptr<Control> element, const String& arrayName,
+                        const std::function<void()>& prepare) {
   if (!element) throw std::invalid_argument("Window::NewElement: no control");
   // The template: the first element that the array got.
   Control* templ = nullptr;
@@ -183,7 +184,8 @@ void Window::AddElement(std::unique_ptr<Control> element, const String& arrayNam
   if (prepare) prepare();
   // The lowest index above the template's that no element holds.
   std::int64_t index = templ != nullptr ? std::int64_t{templ->Index()} + 1 : 0;
-  while (index < std::numeric_limits<Integer>::max() && ControlByNameIndex(arrayName, static_cast<Integer>(index)) != nullptr) {
+  while (index < std::numeric_limits<Integer>::max() &&
+         ControlByNameIndex(arrayName, static_cast<Integer>(index)) != nullptr) {
     ++index;
   }
   Control& c = *element;
@@ -192,14 +194,14 @@ void Window::AddElement(std::unique_ptr<Control> element, const String& arrayNam
   if (open_) c.RunOpen();
   // Shown only now, after its Open event has had its say; unless it was
   // closed meanwhile.
-  const bool registered = std::any_of(impl_->controls.begin(), impl_->controls.end(),
-                                      [&](const auto& p) { return p.get() == &c; });
+  const bool registered =
+      std::any_of(impl_->controls.begin(), impl_->controls.end(), [&](const auto& p) { return p.get() == &c; });
   if (registered && c.Widget() != nullptr) c.Widget()->setVisible(c.Visible());
 }
 
 void Window::Unregister(Control& control) {
-  auto it = std::find_if(impl_->controls.begin(), impl_->controls.end(),
-                         [&](const auto& p) { return p.get() == &control; });
+  auto it =
+      std::find_if(impl_->controls.begin(), impl_->controls.end(), [&](const auto& p) { return p.get() == &control; });
   if (it == impl_->controls.end()) return;
   // Controls inside the closed one stay where they are, now in the window.
   for (const auto& c : impl_->controls) {
@@ -325,8 +327,8 @@ void Window::SetProperty(const String& name, const PropertyValue& value) {
       {"MaximizeButton", [](W& w, const V& v) { w.maximizeButton_ = AsBoolean(v, w.maximizeButton_); }, true},
       {"FullScreenButton", [](W& w, const V& v) { w.fullScreenButton_ = AsBoolean(v, w.fullScreenButton_); }, true},
       {"Resizeable", [](W& w, const V& v) { w.resizeable_ = AsBoolean(v, w.resizeable_); }, true},
-      {"MenuBarVisible",
-       [](W& w, const V& v) { w.impl_->menuBarVisible = AsBoolean(v, w.impl_->menuBarVisible); }, true},
+      {"MenuBarVisible", [](W& w, const V& v) { w.impl_->menuBarVisible = AsBoolean(v, w.impl_->menuBarVisible); },
+       true},
       {"HasBackColor", [](W& w, const V& v) { w.impl_->hasBackColor = AsBoolean(v, w.impl_->hasBackColor); }, true},
       {"BackColor", [](W& w, const V& v) { w.impl_->backColor = AsColor(v, w.impl_->backColor); }, true},
   };

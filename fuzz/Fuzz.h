@@ -23,8 +23,7 @@ namespace fuzz {
   std::abort();
 }
 
-#define FUZZ_CHECK(condition, detail) \
-  ((condition) ? void(0) : ::fuzz::Fail(__FILE__, __LINE__, #condition, (detail)))
+#define FUZZ_CHECK(condition, detail) ((condition) ? void(0) : ::fuzz::Fail(__FILE__, __LINE__, #condition, (detail)))
 
 // Same value, same bits: tells -0 from 0 and compares NaN with NaN.
 inline bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
@@ -42,9 +41,10 @@ inline bool SameSingles(const std::vector<fw::Single>& a, const std::vector<fw::
 inline fw::Single AnySingle(FuzzedDataProvider& data) {
   using L = std::numeric_limits<fw::Single>;
   static constexpr fw::Single kCommon[] = {
-      0.0f, -0.0f, 1.0f, -1.0f, 0.5f, 2.0f, 3.0f, 0.1f, 10.0f, 100.0f, 1e-3f, 0.9f, -2.0f, 499.0f, 500.0f,
-      1e7f, 16777217.0f, L::max(), L::lowest(), L::min(), L::denorm_min(), L::infinity(), -L::infinity(),
-      L::quiet_NaN(), 2147483520.0f, 2147483648.0f, -2147483904.0f,
+      0.0f,          -0.0f,          1.0f,           -1.0f,         0.5f,          2.0f,           3.0f,
+      0.1f,          10.0f,          100.0f,         1e-3f,         0.9f,          -2.0f,          499.0f,
+      500.0f,        1e7f,           16777217.0f,    L::max(),      L::lowest(),   L::min(),       L::denorm_min(),
+      L::infinity(), -L::infinity(), L::quiet_NaN(), 2147483520.0f, 2147483648.0f, -2147483904.0f,
   };
   const auto pick = data.ConsumeIntegral<std::uint8_t>();
   if (pick < std::size(kCommon) * 4) return kCommon[pick % std::size(kCommon)];

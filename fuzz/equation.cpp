@@ -14,7 +14,7 @@ using model::Block;
 using model::Integer;
 
 constexpr Integer kCoefficient[] = {1, 8, 14, 21, 28, 36};  // by parameter index T2 .. K2
-constexpr Integer kDeadTime[] = {26, 34, 43};                // of the K0, K1, K2 terms
+constexpr Integer kDeadTime[] = {26, 34, 43};               // of the K0, K1, K2 terms
 
 }  // namespace
 

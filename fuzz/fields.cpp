@@ -61,7 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     FUZZ_CHECK(fw::ReplaceAll(text, separator, replacement) == text, what);
   }
   FUZZ_CHECK(fw::NthField(text, separator, 0).empty(), what);
-  if (count < std::numeric_limits<fw::Integer>::max()) FUZZ_CHECK(fw::NthField(text, separator, count + 1).empty(), what);
+  if (count < std::numeric_limits<fw::Integer>::max())
+    FUZZ_CHECK(fw::NthField(text, separator, count + 1).empty(), what);
   const std::string field = fw::NthField(text, separator, n);
   FUZZ_CHECK(field.size() <= text.size() && text.find(field) != std::string::npos, what);
   FUZZ_CHECK((n >= 1 && n <= count) || field.empty(), what + ", field " + std::to_string(n));

@@ -62,9 +62,10 @@ void CheckInput(SignalMatrix& s, FuzzedDataProvider& data) {
 
   const SignalMatrix before = s;
   const model::InputResult result = model::FillInput(s, sig, Time, shape, {ix, iy}, yScale);
-  const std::string what = "input \"" + shape + "\" into row " + std::to_string(sig) + ", Time " +
-                           std::to_string(timeBefore);
-  CheckOnly(before, s, [&](Integer i, Integer) { return i == sig; }, what);
+  const std::string what =
+      "input \"" + shape + "\" into row " + std::to_string(sig) + ", Time " + std::to_string(timeBefore);
+  CheckOnly(
+      before, s, [&](Integer i, Integer) { return i == sig; }, what);
   FUZZ_CHECK(Time == (shape == model::kShapeHand ? 50 : timeBefore), what);
   FUZZ_CHECK(s.Get(sig, 0) == 0.0f, what);
   const bool hand = shape == model::kShapeHand;
@@ -78,8 +79,10 @@ void CheckInput(SignalMatrix& s, FuzzedDataProvider& data) {
     if (shape == model::kShapeZero || shape == model::kShapeStep) {
       if (t <= timeBefore) expected = shape == model::kShapeStep ? 1.0f : 0.0f;
     } else if (shape == model::kShapeImpulse) {
-      if (t == 1) expected = 1.0f;
-      else if (t <= timeBefore) expected = 0.0f;
+      if (t == 1)
+        expected = 1.0f;
+      else if (t <= timeBefore)
+        expected = 0.0f;
     } else if (drawn) {
       if (t > 50) expected = 0.0f;
       FUZZ_CHECK(std::isfinite(now), what + At(sig, t));
@@ -125,7 +128,8 @@ void CheckRun(SignalMatrix& s, FuzzedDataProvider& data) {
   // The run without a table computes the same signals.
   SignalMatrix again = before;
   model::Simulate(again, run);
-  CheckOnly(s, again, [](Integer, Integer) { return false; }, what + ", without a table");
+  CheckOnly(
+      s, again, [](Integer, Integer) { return false; }, what + ", without a table");
 }
 
 }  // namespace

@@ -15,7 +15,6 @@ constexpr fw::Integer kBaselineY = 35;
 constexpr fw::Single kTokenSize = 21;
 constexpr fw::Single kRaisedOrLoweredSize = 17;
 
-
 // The positions 1..n that both the token and the offset arrays can answer for;
 // an offset the block lacks counts as the baseline.
 fw::Integer TokenCount(const model::Block& b) {
@@ -29,9 +28,7 @@ fw::Integer Offset(const model::Block& b, fw::Integer i) {
   return k < b.dh.size() ? b.dh[k] : 0;
 }
 
-void SizeFor(fw::Graphics& g, fw::Integer offset) {
-  g.SetTextSize(offset != 0 ? kRaisedOrLoweredSize : kTokenSize);
-}
+void SizeFor(fw::Graphics& g, fw::Integer offset) { g.SetTextSize(offset != 0 ? kRaisedOrLoweredSize : kTokenSize); }
 
 }  // namespace
 

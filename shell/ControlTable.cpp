@@ -268,11 +268,12 @@ std::vector<ControlEntry> MakeTable() {
                       LabelValues({.text = "%", .size = 20})),
                {}});
   // 10
-  t.push_back({ControlClass::BevelButton,
-               "BBtn",
-               0,
-               Concat(Common({"BBtn", 0, 1050, 671, 40, 20, 115, true, true}), BevelButtonValues("", 0, false, 0, false)),
-               {{Event::Action, Bind(&Q::BBtn_Action)}, {Event::Open, Bind(&Q::BBtn_Open)}}});
+  t.push_back(
+      {ControlClass::BevelButton,
+       "BBtn",
+       0,
+       Concat(Common({"BBtn", 0, 1050, 671, 40, 20, 115, true, true}), BevelButtonValues("", 0, false, 0, false)),
+       {{Event::Action, Bind(&Q::BBtn_Action)}, {Event::Open, Bind(&Q::BBtn_Open)}}});
   // 11
   t.push_back({ControlClass::Label,
                "Instruction",
@@ -346,13 +347,13 @@ std::vector<ControlEntry> MakeTable() {
   t.push_back(Param(12, 556, 629, 189));
   t.push_back(Param(13, 556, 661, 190));
   // 39
-  t.push_back({ControlClass::TextField,
-               "friFld",
-               kPlain,
-               Concat(Common({"friFld", kPlain, 905, 588, 80, 35, 192, false, false}),
-                      TextFieldValues(
-                          {.size = 21, .backColor = kShapeFieldGreen, .readOnly = true, .useFocusRing = false})),
-               {}});
+  t.push_back(
+      {ControlClass::TextField,
+       "friFld",
+       kPlain,
+       Concat(Common({"friFld", kPlain, 905, 588, 80, 35, 192, false, false}),
+              TextFieldValues({.size = 21, .backColor = kShapeFieldGreen, .readOnly = true, .useFocusRing = false})),
+       {}});
   // 40
   t.push_back({ControlClass::Label,
                "friLab",

@@ -18,8 +18,8 @@ struct Connection {
 
 struct ControlEntry {
   ControlClass cls;
-  fw::String name;      // the control's name, or its array's name
-  fw::Integer index;    // fw::Control::kNoIndex for a control that is no element
+  fw::String name;    // the control's name, or its array's name
+  fw::Integer index;  // fw::Control::kNoIndex for a control that is no element
   fw::PropertyRecord record;
   std::vector<Connection> connections;  // in the order they are made
   bool untitledMenuHandler = false;     // the block's own handler for "Untitled"

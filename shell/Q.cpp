@@ -3,8 +3,8 @@
 #include "Application.h"
 #include "ControlTable.h"
 #include "MenuBar1.h"
-#include "Properties.h"
 #include "Prompts.h"
+#include "Properties.h"
 
 namespace {
 
@@ -77,9 +77,7 @@ void Q::Event_Open() {
 
 // ---- Run-time elements ----
 
-Blackbox& Q::NewBx() {
-  return NewElement<Blackbox>("Bx", AddUntitledHandler);
-}
+Blackbox& Q::NewBx() { return NewElement<Blackbox>("Bx", AddUntitledHandler); }
 
 fw::BevelButton& Q::NewBBtn() { return NewElement<fw::BevelButton>("BBtn"); }
 

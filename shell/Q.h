@@ -30,14 +30,14 @@ class Q : public fw::Window {
   using Integer = fw::Integer;
 
   // ---- Dialogue, signal and chart state ----
-  Integer iSg = 0;       // read by nothing
-  Integer nSg = 0;       // highest signal index, 4 once open
-  Integer Time = 0;      // last simulated step
-  model::SignalMatrix s; // signals by index and step
-  Integer yZero = 0;     // pixel row of the chart's zero line
+  Integer iSg = 0;                                       // read by nothing
+  Integer nSg = 0;                                       // highest signal index, 4 once open
+  Integer Time = 0;                                      // last simulated step
+  model::SignalMatrix s;                                 // signals by index and step
+  Integer yZero = 0;                                     // pixel row of the chart's zero line
   std::vector<Integer> ix = std::vector<Integer>(1, 0);  // hand-drawn curve: x pixels
   std::vector<Integer> iy = std::vector<Integer>(1, 0);  // and heights above the zero line
-  Integer Phase = 0;     // dialogue phase 1 to 5, named below
+  Integer Phase = 0;                                     // dialogue phase 1 to 5, named below
   static constexpr Integer kStartPhase = 1;
   static constexpr Integer kParameterPhase = 2;
   static constexpr Integer kDisturbancePhase = 3;

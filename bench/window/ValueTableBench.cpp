@@ -16,8 +16,8 @@
 
 #include <array>
 #include <charconv>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -124,7 +124,8 @@ class PlainCells : public QAbstractTableModel {
   int columnCount(const QModelIndex& parent = QModelIndex()) const override { return parent.isValid() ? 0 : 5; }
   QVariant data(const QModelIndex& index, int role) const override {
     if (role != Qt::DisplayRole) return {};
-    return QString::fromStdString(rows[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(index.column())]);
+    return QString::fromStdString(
+        rows[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(index.column())]);
   }
   void Reset(std::vector<std::array<std::string, 5>> next) {
     beginResetModel();
@@ -156,8 +157,7 @@ struct ClickFloor {
       for (int i = 1; i <= 4; ++i) {
         buffer[0] = ' ';
         const double v = s.Get(i, t);
-        char* end =
-            std::to_chars(buffer.data() + 1, buffer.data() + buffer.size(), v, std::chars_format::fixed, 2).ptr;
+        char* end = std::to_chars(buffer.data() + 1, buffer.data() + buffer.size(), v, std::chars_format::fixed, 2).ptr;
         row[static_cast<std::size_t>(i)].assign(buffer.data(), end);
       }
     }
@@ -288,9 +288,7 @@ void BM_ChartRedrawAllCurves(benchmark::State& state) {
     benchmark::DoNotOptimize(w.q.diagram()->Surface().constBits());
   }
 }
-BENCHMARK(BM_ChartRedrawAllCurves)
-    ->ArgsProduct({{500, 50}, {100, 150, 200}})
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ChartRedrawAllCurves)->ArgsProduct({{500, 50}, {100, 150, 200}})->Unit(benchmark::kMicrosecond);
 
 // The floor for the redraw: the same picture drawn the cheapest plain way
 // with one bare painter on an image of the ratio: background, grid lines as
@@ -347,9 +345,7 @@ void BM_ChartLinesWithOneBarePainter(benchmark::State& state) {
     benchmark::DoNotOptimize(image.constBits());
   }
 }
-BENCHMARK(BM_ChartLinesWithOneBarePainter)
-    ->ArgsProduct({{500, 50}, {100, 150, 200}})
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ChartLinesWithOneBarePainter)->ArgsProduct({{500, 50}, {100, 150, 200}})->Unit(benchmark::kMicrosecond);
 
 // One point of a hand-drawn curve with its repaint, on a screen of ratio 1
 // and 2: the Option-key move over the chart that takes it, the segment and
@@ -400,7 +396,8 @@ void BM_HandDrawnPointFloor(benchmark::State& state) {
   const double ratio = Ratio(state.range(0));
   ImageView view;
   view.resize(500, 400);
-  view.image = QImage(static_cast<int>(500 * ratio), static_cast<int>(400 * ratio), QImage::Format_ARGB32_Premultiplied);
+  view.image =
+      QImage(static_cast<int>(500 * ratio), static_cast<int>(400 * ratio), QImage::Format_ARGB32_Premultiplied);
   view.image.setDevicePixelRatio(ratio);
   view.image.fill(Qt::white);
   if (!ShowAtRatio(&view, ratio)) {

@@ -11,8 +11,8 @@ namespace {
 // "%" for the input symbol; the dead-time symbol τ is appended where it goes.
 String TokenListText() {
   const String tau = fw::Chr(964);
-  return "T,2,∆,2,$,i,+,T,1,∆,$,i,+,T,0,$,i, ,=, ,K,0,%,i,-," + tau + ",+,K,1,∆,%,i,-," + tau +
-         ",+,K,2,∆,2,%,i,-," + tau;
+  return "T,2,∆,2,$,i,+,T,1,∆,$,i,+,T,0,$,i, ,=, ,K,0,%,i,-," + tau + ",+,K,1,∆,%,i,-," + tau + ",+,K,2,∆,2,%,i,-," +
+         tau;
 }
 
 // The offsets of the tokens above, grouped by five for reading; Val skips the
@@ -53,13 +53,13 @@ void SetTokens(Block& block, std::string_view positions, const String& text) {
 // The positions that belong to each parameter's term, by parameter index; the
 // last one lists the dead-time subscripts of all three input terms.
 constexpr std::string_view kTermPositions[] = {
-    "1,2,3,4,5,6,7",              // T2
-    "8,9,10,11,12,13",            // T1
-    "13,14,15,16,17",             // T0
-    "21,22,23,24,25,26,27",       // K0
-    "27,28,29,30,31,32,33,34",    // K1
-    "35,36,37,38,39,40,41,42,43", // K2
-    "25,26,33,34,42,43",          // tau
+    "1,2,3,4,5,6,7",               // T2
+    "8,9,10,11,12,13",             // T1
+    "13,14,15,16,17",              // T0
+    "21,22,23,24,25,26,27",        // K0
+    "27,28,29,30,31,32,33,34",     // K1
+    "35,36,37,38,39,40,41,42,43",  // K2
+    "25,26,33,34,42,43",           // tau
 };
 
 constexpr std::string_view kIndexDigits = "2,9,15,22,29,37";

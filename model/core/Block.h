@@ -28,13 +28,13 @@ inline constexpr Integer kSuperscript = -7;
 inline constexpr Integer kTokenCount = 43;
 
 struct Block {
-  Integer re = 0;                                  // read by nothing
+  Integer re = 0;                                                        // read by nothing
   std::vector<Single> par = std::vector<Single>(kParameterCount, 0.0f);  // T2, T1, T0, K0, K1, K2, tau
-  std::vector<String> chc;                         // tokens at 1..nchc; chc[0] stays ""
+  std::vector<String> chc;                                               // tokens at 1..nchc; chc[0] stays ""
   Integer nchc = 0;
-  String chcList;                                  // the tokens as one comma-separated text
-  String dhList;                                   // their offsets, likewise
-  std::vector<Integer> dh;                         // offsets at 1..nchc; dh[0] stays 0
+  String chcList;           // the tokens as one comma-separated text
+  String dhList;            // their offsets, likewise
+  std::vector<Integer> dh;  // offsets at 1..nchc; dh[0] stays 0
 };
 
 // Builds the 43 equation tokens and their offsets for the block with the given

@@ -30,10 +30,10 @@ using fw::Double;
 // One block's parameter copies for the run and its place in the loop.
 struct BlockRun {
   Single T2 = 0, T1 = 0, T0 = 0, K0 = 0, K1 = 0, K2 = 0;
-  std::int64_t D = 0;     // dead time in whole steps, 0 or more
-  Integer plus = 0;       // the input is s(plus) - s(minus) ...
+  std::int64_t D = 0;  // dead time in whole steps, 0 or more
+  Integer plus = 0;    // the input is s(plus) - s(minus) ...
   Integer minus = 0;
-  bool zAlone = false;    // ... or z alone (the plant while the loop is cut)
+  bool zAlone = false;  // ... or z alone (the plant while the loop is cut)
   Integer output = 0;
 };
 

@@ -19,11 +19,11 @@ class RowSink {
 };
 
 struct LoopRun {
-  Integer Time = 500;                 // last step to simulate
-  Integer nSg = 4;                    // highest signal index
-  bool cut = false;                   // the loop is cut open: the plant sees z alone
-  std::vector<Single> controller;     // Bx(1).par: T2, T1, T0, K0, K1, K2, tau
-  std::vector<Single> plant;          // Bx(2).par
+  Integer Time = 500;              // last step to simulate
+  Integer nSg = 4;                 // highest signal index
+  bool cut = false;                // the loop is cut open: the plant sees z alone
+  std::vector<Single> controller;  // Bx(1).par: T2, T1, T0, K0, K1, K2, tau
+  std::vector<Single> plant;       // Bx(2).par
 };
 
 // Simulates controller and plant for steps 0 to Time, writes x and y into rows

@@ -290,9 +290,9 @@ TEST_F(ShownCanvas, LeavingReportsOneLastMoveWhereThePointerCrossedTheEdge) {
   struct Case {
     Point inside, beyond, exit;  // canvas 100 x 80 at x 10 of a 200-pixel window
   };
-  for (const Case& c : {Case{{96, 40}, {104, 40}, {99, 40}}, Case{{90, 40}, {110, 60}, {99, 49}},
-                        Case{{96, 40}, {200, 40}, {99, 40}}, Case{{5, 40}, {-5, 40}, {0, 40}},
-                        Case{{50, 3}, {50, -10}, {50, 0}}, Case{{50, 75}, {60, 85}, {54, 79}}}) {
+  for (const Case& c :
+       {Case{{96, 40}, {104, 40}, {99, 40}}, Case{{90, 40}, {110, 60}, {99, 49}}, Case{{96, 40}, {200, 40}, {99, 40}},
+        Case{{5, 40}, {-5, 40}, {0, 40}}, Case{{50, 3}, {50, -10}, {50, 0}}, Case{{50, 75}, {60, 85}, {54, 79}}}) {
     QTest::mouseMove(canvas->Widget(), QPoint(c.inside.first, c.inside.second));
     ASSERT_FALSE(moves.empty());
     ASSERT_EQ(moves.back(), c.inside);
@@ -302,7 +302,6 @@ TEST_F(ShownCanvas, LeavingReportsOneLastMoveWhereThePointerCrossedTheEdge) {
   }
 }
 
-
 // With the focus, a canvas that asks for the focus ring shows it along its
 // edge, on the screen only; one that does not ask shows none.
 TEST_F(ShownCanvas, TheFocusRingShowsOnTheScreenAlongTheEdgeWhereAskedFor) {
@@ -311,9 +310,9 @@ TEST_F(ShownCanvas, TheFocusRingShowsOnTheScreenAlongTheEdgeWhereAskedFor) {
     inner(w);
     canvas->SetProperty("AcceptFocus", true);
     canvas->SetProperty("UseFocusRing", true);
-    block = &w.Add<Canvas>("block", fw::Control::kNoIndex,
-                           {{"Left", 120}, {"Top", 20}, {"Width", 60}, {"Height", 60},
-                            {"AcceptFocus", true}, {"UseFocusRing", false}});
+    block = &w.Add<Canvas>(
+        "block", fw::Control::kNoIndex,
+        {{"Left", 120}, {"Top", 20}, {"Width", 60}, {"Height", 60}, {"AcceptFocus", true}, {"UseFocusRing", false}});
     block->AddEventHandler(Event::Paint, [](fw::Control& me, const EventArgs& a) {
       a.g->SetForeColor(kRed);
       a.g->FillRect(0, 0, me.Width(), me.Height());

@@ -86,8 +86,9 @@ TEST(LabelTest, StoredLookReachesTheWidget) {
 TEST(LabelTest, LabelOverAFieldLetsTheFieldShowThrough) {
   fwtest::HookWindow win;
   win.create = [](fwtest::HookWindow& w) {
-    w.Add<fw::TextField>("friFld", Control::kNoIndex,
-                         {{"Left", 40}, {"Top", 40}, {"Width", 80}, {"Height", 35}, {"BackColor", Color{72, 255, 154}}});
+    w.Add<fw::TextField>(
+        "friFld", Control::kNoIndex,
+        {{"Left", 40}, {"Top", 40}, {"Width", 80}, {"Height", 35}, {"BackColor", Color{72, 255, 154}}});
     w.Add<fw::Label>("friLab", Control::kNoIndex, fwtest::Place(20, 41, 101, 36));
   };
   fwtest::ShowAndWait(win);
@@ -112,8 +113,11 @@ int RedInk(const QImage& img, const QRect& area) {
 TEST(LabelTest, AScriptLetterShowsWholeInItsLabelAndFittingTextStaysPut) {
   const auto make = [](const char* text, const char* font, float size, int width, int height) {
     auto label = std::make_unique<fw::Label>();
-    fw::RuntimeMassPropertySetter(*label, {{"Width", width}, {"Height", height}, {"Text", fw::String(text)},
-                                           {"TextFont", fw::String(font)}, {"TextSize", fw::Single(size)},
+    fw::RuntimeMassPropertySetter(*label, {{"Width", width},
+                                           {"Height", height},
+                                           {"Text", fw::String(text)},
+                                           {"TextFont", fw::String(font)},
+                                           {"TextSize", fw::Single(size)},
                                            {"TextColor", Color{255, 0, 0}}});
     return label;
   };
@@ -214,8 +218,11 @@ TEST(TextFieldTest, StoredLook) {
 
 TEST(TextFieldTest, DisabledFieldShowsItsBackgroundOnScreen) {
   fw::TextField field;
-  fw::RuntimeMassPropertySetter(field, {{"Width", 80}, {"Height", 35}, {"BackColor", Color{72, 255, 154}},
-                                        {"Enabled", false}, {"Text", fw::String("Stoß")}});
+  fw::RuntimeMassPropertySetter(field, {{"Width", 80},
+                                        {"Height", 35},
+                                        {"BackColor", Color{72, 255, 154}},
+                                        {"Enabled", false},
+                                        {"Text", fw::String("Stoß")}});
   const QImage shot = field.Widget()->grab().toImage();
   EXPECT_EQ(QColor(shot.pixel(shot.width() - 6, shot.height() / 2)), QColor(72, 255, 154));
 }
@@ -420,7 +427,8 @@ TEST_F(ValueTable, CopyKeyPutsTheSelectedRowsOrAllOnTheClipboard) {
   list->Widget()->setFocus();
   QGuiApplication::clipboard()->setText("vorher");
   QTest::keyClick(view(), Qt::Key_C, Qt::ControlModifier);
-  EXPECT_EQ(Clipboard(), "0\t0.50\t-1.00\t0.00\t\n1\t1.50\t-1.00\t0.00\t\n2\t2.50\t-1.00\t0.00\t\n3\t3.50\t-1.00\t0.00\t");
+  EXPECT_EQ(Clipboard(),
+            "0\t0.50\t-1.00\t0.00\t\n1\t1.50\t-1.00\t0.00\t\n2\t2.50\t-1.00\t0.00\t\n3\t3.50\t-1.00\t0.00\t");
   // Rows in their order, whatever the order of choosing them.
   ClickRow(3);
   ClickRow(1, Qt::ControlModifier);
@@ -449,7 +457,9 @@ TEST_F(ValueTable, IsOneTabStopAndTheKeysMoveThroughItsRows) {
   other->AddRow("0");
   win.Widget()->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(win.Widget()));
-  const auto key = [](int k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(QApplication::focusWidget(), Qt::Key(k), m); };
+  const auto key = [](int k, Qt::KeyboardModifiers m = {}) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(k), m);
+  };
   const auto row = [this] { return view()->currentIndex().row(); };
   view()->setFocus(Qt::TabFocusReason);
   key(Qt::Key_Tab);
@@ -595,8 +605,13 @@ TEST(PushButtonTest, ClickRaisesActionUnlessDisabled) {
   int actions = 0;
   win.create = [&](fwtest::HookWindow& w) {
     b = &w.Add<fw::PushButton>("LosBut", Control::kNoIndex,
-                               {{"Left", 10}, {"Top", 10}, {"Width", 112}, {"Height", 106},
-                                {"Caption", fw::String("OK")}, {"TextSize", fw::Single(48)}, {"Bold", true}});
+                               {{"Left", 10},
+                                {"Top", 10},
+                                {"Width", 112},
+                                {"Height", 106},
+                                {"Caption", fw::String("OK")},
+                                {"TextSize", fw::Single(48)},
+                                {"Bold", true}});
     Counter(*b, Event::Action, &actions);
   };
   fwtest::ShowAndWait(win);
@@ -616,9 +631,16 @@ struct BevelTest : ::testing::Test {
   BevelTest() {
     win.create = [this](fwtest::HookWindow& w) {
       cut = &w.Add<fw::BevelButton>("CutBut", Control::kNoIndex,
-                                    {{"Left", 10}, {"Top", 10}, {"Width", 53}, {"Height", 101},
-                                     {"Caption", fw::String("CUT")}, {"TextSize", fw::Single(18)}, {"Bold", true},
-                                     {"Bevel", 1}, {"HasBackColor", true}, {"BackColor", Color{0, 0, 0}},
+                                    {{"Left", 10},
+                                     {"Top", 10},
+                                     {"Width", 53},
+                                     {"Height", 101},
+                                     {"Caption", fw::String("CUT")},
+                                     {"TextSize", fw::Single(18)},
+                                     {"Bold", true},
+                                     {"Bevel", 1},
+                                     {"HasBackColor", true},
+                                     {"BackColor", Color{0, 0, 0}},
                                      {"TextColor", Color{0, 0, 0}}});
       Counter(*cut, Event::Action, &actions);
     };
@@ -651,7 +673,7 @@ TEST_F(BevelTest, ClickRaisesActionAndLeavesValueAlone) {
 
 TEST_F(BevelTest, BlackCaptionOnBlackFaceIsDrawnReadable) {
   const int black = Count(QColor(0, 0, 0));
-  EXPECT_GT(black, 53 * 101 / 2);  // the face is black
+  EXPECT_GT(black, 53 * 101 / 2);               // the face is black
   EXPECT_GT(Count(QColor(255, 255, 255)), 20);  // the caption stands out in white
   // Pressed (Value True) looks different from released.
   const QImage up = cut->Widget()->grab().toImage();
@@ -693,9 +715,8 @@ TEST_F(ValueTable, TheFocusMarkStandsOutWithRowsAndWithout) {
     QApplication::processEvents();
     const QImage with = fwtest::Grab(win);
     // The table at (10, 10), 400 x 355: its left and bottom edges, beside a row.
-    for (const auto& [mark, outside, inside] :
-         {std::tuple{QPoint(11, 15), QPoint(8, 15), QPoint(14, 15)},
-          std::tuple{QPoint(200, 363), QPoint(200, 366), QPoint(200, 360)}}) {
+    for (const auto& [mark, outside, inside] : {std::tuple{QPoint(11, 15), QPoint(8, 15), QPoint(14, 15)},
+                                                std::tuple{QPoint(200, 363), QPoint(200, 366), QPoint(200, 360)}}) {
       EXPECT_GE(Contrast(with.pixel(mark), with.pixel(outside)), 3.0) << rows << " " << mark.x() << "," << mark.y();
       EXPECT_GE(Contrast(with.pixel(mark), with.pixel(inside)), 3.0) << rows << " " << mark.x() << "," << mark.y();
       EXPECT_GE(Contrast(with.pixel(mark), without.pixel(mark)), 3.0) << rows << " " << mark.x() << "," << mark.y();

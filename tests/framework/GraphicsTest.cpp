@@ -77,7 +77,7 @@ TEST_F(GraphicsTest, LinesAreOnePixelAliasedWithBothEnds) {
   c2.SetHeight(40);
   c2.Graphics().DrawLine(12, 19, 40, 1);  // diagonal, running up to the right
   EXPECT_FALSE(c2.PixelIsBlank(12, 19));
-  c2.Graphics().DrawLine(7, 7, 7, 7);     // zero length: one pixel
+  c2.Graphics().DrawLine(7, 7, 7, 7);  // zero length: one pixel
   EXPECT_FALSE(c2.PixelIsBlank(7, 7));
   // Aliased: every drawn pixel is fully opaque.
   const QImage& s = c2.Surface();
@@ -128,8 +128,10 @@ TEST(GraphicsLines, FastLinesAndPolylinesGiveTheBarePainterPixels) {
     }
     for (int y = 0; y < 45; ++y)
       for (int x = 0; x < 60; ++x) {
-        ASSERT_EQ(polyline.Surface().pixel(x, y), expected.pixel(x, y)) << "polyline, round " << round << " at " << x << "," << y;
-        ASSERT_EQ(lines.Surface().pixel(x, y), expected.pixel(x, y)) << "lines, round " << round << " at " << x << "," << y;
+        ASSERT_EQ(polyline.Surface().pixel(x, y), expected.pixel(x, y))
+            << "polyline, round " << round << " at " << x << "," << y;
+        ASSERT_EQ(lines.Surface().pixel(x, y), expected.pixel(x, y))
+            << "lines, round " << round << " at " << x << "," << y;
       }
   }
 }
@@ -145,10 +147,9 @@ TEST_F(GraphicsTest, OvalsStayInsideTheirArea) {
     int x, y;
     bool drawn;
   } cases[] = {
-      {false, 5, 0, true},   {false, 0, 5, true},   {false, 10, 5, true}, {false, 5, 10, true},
-      {false, 5, 5, false},  {false, 0, 0, false},  {false, 11, 5, false}, {false, 5, 11, false},
-      {true, 6, 6, true},    {true, 6, 2, true},    {true, 10, 6, true},  {true, 11, 6, false},
-      {true, 2, 2, false},
+      {false, 5, 0, true},  {false, 0, 5, true},   {false, 10, 5, true},  {false, 5, 10, true}, {false, 5, 5, false},
+      {false, 0, 0, false}, {false, 11, 5, false}, {false, 5, 11, false}, {true, 6, 6, true},   {true, 6, 2, true},
+      {true, 10, 6, true},  {true, 11, 6, false},  {true, 2, 2, false},
   };
   for (const auto& c : cases) {
     const bool drawn = c.fill ? !filled.PixelIsBlank(c.x, c.y) : Drawn(c.x, c.y);

@@ -110,11 +110,16 @@ TEST(MenuBarWidget, ShortcutTexts) {
     QKeySequence expected;
   };
   const Case cases[] = {
-      {"Cmd+Q", QKeySequence("Ctrl+Q")},      {"cmd+shift+z", QKeySequence("Ctrl+Shift+Z")},
-      {"Q", QKeySequence("Ctrl+Q")},          {"Option+F4", QKeySequence("Alt+F4")},
-      {"", QKeySequence()},                   {"Cmd+", QKeySequence()},
-      {"Hyper+Q", QKeySequence()},            {"+++", QKeySequence()},
-      {"Cmd++", QKeySequence("Ctrl++")},      {"+Q", QKeySequence()},
+      {"Cmd+Q", QKeySequence("Ctrl+Q")},
+      {"cmd+shift+z", QKeySequence("Ctrl+Shift+Z")},
+      {"Q", QKeySequence("Ctrl+Q")},
+      {"Option+F4", QKeySequence("Alt+F4")},
+      {"", QKeySequence()},
+      {"Cmd+", QKeySequence()},
+      {"Hyper+Q", QKeySequence()},
+      {"+++", QKeySequence()},
+      {"Cmd++", QKeySequence("Ctrl++")},
+      {"+Q", QKeySequence()},
   };
   for (const auto& c : cases) {
     auto bar = std::make_unique<fw::MenuBar>();
@@ -215,7 +220,8 @@ TEST_F(EditMenu, OtherItemsRunTheFocusedControlsMenuHandler) {
 // editing items leave a list alone.
 TEST_F(EditMenu, CopyAndSelectAllActOnTheFocusedList) {
   list->SetColumnCount(3);
-  for (const char* t : {"0", "1", "2"}) list->AddRow(std::vector<fw::String>{t, std::string(" ") + t + ".50", " -1.00"});
+  for (const char* t : {"0", "1", "2"})
+    list->AddRow(std::vector<fw::String>{t, std::string(" ") + t + ".50", " -1.00"});
   const auto clipboard = [] { return QGuiApplication::clipboard()->text().toStdString(); };
   const std::string all = "0\t0.50\t-1.00\n1\t1.50\t-1.00\n2\t2.50\t-1.00";
   auto* view = static_cast<QTableView*>(list->Widget());
@@ -384,9 +390,8 @@ TEST(ApplicationRun, AnExceptionFromAHandlerEndsTheLoopWithStatusOne) {
   fw::PushButton* b = nullptr;
   win.create = [&](fwtest::HookWindow& w) {
     b = &w.Add<fw::PushButton>("LosBut", fw::Control::kNoIndex, fwtest::Place(0, 0, 50, 50));
-    b->AddEventHandler(fw::Event::Action, [](fw::Control&, const fw::EventArgs&) -> bool {
-      throw std::runtime_error("nil object");
-    });
+    b->AddEventHandler(fw::Event::Action,
+                       [](fw::Control&, const fw::EventArgs&) -> bool { throw std::runtime_error("nil object"); });
   };
   const fw::Integer status = app.Run([&] {
     win.Open();

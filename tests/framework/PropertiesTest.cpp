@@ -28,9 +28,20 @@ TEST(PropertyLookup, ANameFindsItsRowInAnyCaseAndNoOther) {
     int row;  // -1: no row
   };
   const Case cases[] = {
-      {"Turns", 0}, {"turns", 0}, {"TURNS", 0}, {"tUrNs", 0},
-      {"Lit", 1},   {"LIT", 1},   {"_offset", 2}, {"_OFFSET", 2},
-      {"Turn", -1}, {"Turnss", -1}, {"Li", -1}, {"", -1}, {" Lit", -1}, {"Lit ", -1},
+      {"Turns", 0},
+      {"turns", 0},
+      {"TURNS", 0},
+      {"tUrNs", 0},
+      {"Lit", 1},
+      {"LIT", 1},
+      {"_offset", 2},
+      {"_OFFSET", 2},
+      {"Turn", -1},
+      {"Turnss", -1},
+      {"Li", -1},
+      {"", -1},
+      {" Lit", -1},
+      {"Lit ", -1},
       {"\x7FOffset", -1},  // DEL and '_' differ in the case bit alone, yet are no letter pair
       {std::string_view("Lit\0", 4), -1},
   };

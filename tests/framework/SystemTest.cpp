@@ -3,9 +3,9 @@
 
 #include <QAction>
 #include <QFont>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMenu>
-#include <QFontInfo>
 #include <QTest>
 
 #include <algorithm>
@@ -132,10 +132,14 @@ TEST(ToolkitTexts, AreGermanAndAMissingTranslationIsTold) {
 
 TEST(Fonts, NamesMapToTheInstalledStandIns) {
   const std::pair<const char*, const char*> table[] = {
-      {"Handwriting - Dakota", "Dancing Script"}, {"Mistral", "Kaushan Script"},
-      {"minion pro", "Liberation Serif"},         {"Minion Pro", "Liberation Serif"},
-      {"times", "Liberation Serif"},              {"TIMES", "Liberation Serif"},
-      {"System", "Liberation Sans"},              {"", "Liberation Sans"},
+      {"Handwriting - Dakota", "Dancing Script"},
+      {"Mistral", "Kaushan Script"},
+      {"minion pro", "Liberation Serif"},
+      {"Minion Pro", "Liberation Serif"},
+      {"times", "Liberation Serif"},
+      {"TIMES", "Liberation Serif"},
+      {"System", "Liberation Sans"},
+      {"", "Liberation Sans"},
       {"DejaVu Serif", "DejaVu Serif"},
   };
   for (const auto& [asked, family] : table) EXPECT_EQ(fw::ResolveFontFamily(asked), family) << asked;

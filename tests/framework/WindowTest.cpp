@@ -57,8 +57,12 @@ struct ToggleArray : ::testing::Test {
   ToggleArray() {
     win.create = [this](HookWindow& w) {
       auto& t = w.Add<fw::BevelButton>("BBtn", 0,
-                                       {{"Left", 1050}, {"Top", 671}, {"Width", 40}, {"Height", 20},
-                                        {"Caption", fw::String("")}, {"Visible", true}});
+                                       {{"Left", 1050},
+                                        {"Top", 671},
+                                        {"Width", 40},
+                                        {"Height", 20},
+                                        {"Caption", fw::String("")},
+                                        {"Visible", true}});
       t.AddEventHandler(Event::Action, [this](Control& me, const EventArgs&) {
         actionsBy.push_back(me.Index());
         return false;
@@ -228,14 +232,28 @@ TEST(WindowOpen, StaysHiddenWhenStoredInvisible) {
 TEST(WindowProperties, TheLayoutRecordGivesTitleSizeLimitsAndButtons) {
   HookWindow win;
   win.layout = [](HookWindow& w) {
-    fw::RuntimeMassPropertySetter(
-        static_cast<fw::Window&>(w),
-        {{"Width", 1200}, {"Height", 700}, {"MinWidth", 64}, {"MinHeight", 64}, {"MaxWidth", 32000},
-         {"MaxHeight", 32000}, {"Frame", 0}, {"Title", fw::String("Quenlo")}, {"CloseButton", true},
-         {"Resizeable", true}, {"MaximizeButton", false}, {"MinimizeButton", true}, {"FullScreenButton", false},
-         {"Composite", false}, {"MacProcID", 0}, {"Placement", 4}, {"Visible", true}, {"LiveResize", true},
-         {"FullScreen", false}, {"MenuBarVisible", true}, {"HasBackColor", false},
-         {"BackColor", fw::Color{220, 220, 220}}});
+    fw::RuntimeMassPropertySetter(static_cast<fw::Window&>(w), {{"Width", 1200},
+                                                                {"Height", 700},
+                                                                {"MinWidth", 64},
+                                                                {"MinHeight", 64},
+                                                                {"MaxWidth", 32000},
+                                                                {"MaxHeight", 32000},
+                                                                {"Frame", 0},
+                                                                {"Title", fw::String("Quenlo")},
+                                                                {"CloseButton", true},
+                                                                {"Resizeable", true},
+                                                                {"MaximizeButton", false},
+                                                                {"MinimizeButton", true},
+                                                                {"FullScreenButton", false},
+                                                                {"Composite", false},
+                                                                {"MacProcID", 0},
+                                                                {"Placement", 4},
+                                                                {"Visible", true},
+                                                                {"LiveResize", true},
+                                                                {"FullScreen", false},
+                                                                {"MenuBarVisible", true},
+                                                                {"HasBackColor", false},
+                                                                {"BackColor", fw::Color{220, 220, 220}}});
   };
   fwtest::ShowAndWait(win);
   QMainWindow* mw = win.Widget();
@@ -273,9 +291,8 @@ TEST(WindowParents, ControlsInsideACanvasKeepWindowCoordinates) {
   fw::Canvas* block = nullptr;
   win.create = [&](HookWindow& w) {
     panel = &w.Add<fw::Canvas>("panel", Control::kNoIndex, fwtest::Place(10, 10, 600, 300));
-    block = &w.Add<fw::Canvas>("Bx", 0,
-                               {{"Left", 10}, {"Top", 240}, {"Width", 195}, {"Height", 60},
-                                {"InitialParent", fw::String("panel")}});
+    block = &w.Add<fw::Canvas>(
+        "Bx", 0, {{"Left", 10}, {"Top", 240}, {"Width", 195}, {"Height", 60}, {"InitialParent", fw::String("panel")}});
   };
   fwtest::ShowAndWait(win);
   EXPECT_EQ(block->Parent(), panel);

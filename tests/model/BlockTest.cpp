@@ -82,19 +82,18 @@ TEST_P(WriteParametersTest, ShowsTheNumbersInPlaceOfTheSymbols) {
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, WriteParametersTest,
-    testing::Values(
-        ParCase{"FirstOrderWithDeadTime", 1, {0, 2, 1, 3, 0, 0, 4}, "2∆yi+yi = 3ei-4"},
-        ParCase{"OnesHiddenDeadTimeOneShown", 2, {0, 4, 1, 1, 0, 0, 1}, "4∆xi+xi = ui-1"},
-        ParCase{"NoPlusBesideEquals", 1, {2, 0, 0, 0, 0, 5, 0}, "2∆2yi = 5∆2ei"},
-        ParCase{"GainOnly", 1, {0, 0, 1, 2, 0, 0, 0}, "yi = 2ei"},
-        ParCase{"NegativeCoefficientAfterPlus", 1, {1, -2, 3, 1, 1, 0, 2}, "∆2yi+-2∆yi+3yi = ei-2+∆ei-2"},
-        ParCase{"MinusOneIsShown", 2, {0, -1, 1, -1, 0, 0, 1}, "-1∆xi+xi = -1ui-1"},
-        ParCase{"ZeroDeadTimeEmptiesAllMinusTau", 2, {1, 1, 1, 1, 1, 1, 0}, "∆2xi+∆xi+xi = ui+∆ui+∆2ui"},
-        ParCase{"AllTermsShown", 1, {2, 3, 4, 5, 6, 7, 8}, "2∆2yi+3∆yi+4yi = 5ei-8+6∆ei-8+7∆2ei-8"},
-        ParCase{"OnlyLastTermsLeft", 1, {0, 0, 3, 0, 0, 2, 1}, "3yi = 2∆2ei-1"},
-        // The numbers are written from the 32-bit values: 0.1 stays "0.1".
-        ParCase{"FractionsAsSingles", 2, {0, 0.1f, 1, 0.5f, 0, 0, 2.5f}, "0.1∆xi+xi = 0.5ui-2.5"},
-        ParCase{"NegativeZeroCountsAsZero", 1, {-0.0f, 0, 1, 1, 0, 0, 1}, "yi = ei-1"}),
+    testing::Values(ParCase{"FirstOrderWithDeadTime", 1, {0, 2, 1, 3, 0, 0, 4}, "2∆yi+yi = 3ei-4"},
+                    ParCase{"OnesHiddenDeadTimeOneShown", 2, {0, 4, 1, 1, 0, 0, 1}, "4∆xi+xi = ui-1"},
+                    ParCase{"NoPlusBesideEquals", 1, {2, 0, 0, 0, 0, 5, 0}, "2∆2yi = 5∆2ei"},
+                    ParCase{"GainOnly", 1, {0, 0, 1, 2, 0, 0, 0}, "yi = 2ei"},
+                    ParCase{"NegativeCoefficientAfterPlus", 1, {1, -2, 3, 1, 1, 0, 2}, "∆2yi+-2∆yi+3yi = ei-2+∆ei-2"},
+                    ParCase{"MinusOneIsShown", 2, {0, -1, 1, -1, 0, 0, 1}, "-1∆xi+xi = -1ui-1"},
+                    ParCase{"ZeroDeadTimeEmptiesAllMinusTau", 2, {1, 1, 1, 1, 1, 1, 0}, "∆2xi+∆xi+xi = ui+∆ui+∆2ui"},
+                    ParCase{"AllTermsShown", 1, {2, 3, 4, 5, 6, 7, 8}, "2∆2yi+3∆yi+4yi = 5ei-8+6∆ei-8+7∆2ei-8"},
+                    ParCase{"OnlyLastTermsLeft", 1, {0, 0, 3, 0, 0, 2, 1}, "3yi = 2∆2ei-1"},
+                    // The numbers are written from the 32-bit values: 0.1 stays "0.1".
+                    ParCase{"FractionsAsSingles", 2, {0, 0.1f, 1, 0.5f, 0, 0, 2.5f}, "0.1∆xi+xi = 0.5ui-2.5"},
+                    ParCase{"NegativeZeroCountsAsZero", 1, {-0.0f, 0, 1, 1, 0, 0, 1}, "yi = ei-1"}),
     [](const testing::TestParamInfo<ParCase>& test) { return test.param.name; });
 
 TEST(WriteParameters, MissingParametersCountAsZero) {

@@ -44,13 +44,25 @@ TEST(ParameterRefusal, GivesTheFirstReasonThatHolds) {
       {"infinite dead time", kExampleController, {0, 4, 1, 1, 0, 0, -kInf}, false, Refusal::kValueTooLarge},
       {"negative dead time", {0, 0, 1, 2, 0, 0, -1}, kExamplePlant, false, Refusal::kDeadTimeNotWhole},
       {"dead time with a fraction", kExampleController, {0, 4, 1, 1, 0, 0, 2.5f}, false, Refusal::kDeadTimeNotWhole},
-      {"two dead times below 1", {0, 0, 1, 2, 0, 0, 0.5f}, {0, 4, 1, 1, 0, 0, 0.25f}, false,
+      {"two dead times below 1",
+       {0, 0, 1, 2, 0, 0, 0.5f},
+       {0, 4, 1, 1, 0, 0, 0.25f},
+       false,
        Refusal::kDeadTimeNotWhole},
-      {"controller time constants cancel", {1, -1, 0, 2, 0, 0, 0}, kExamplePlant, false,
+      {"controller time constants cancel",
+       {1, -1, 0, 2, 0, 0, 0},
+       kExamplePlant,
+       false,
        Refusal::kControllerTimeConstantsCancel},
-      {"plant time constants cancel in 32 bits", kExampleController, {1e8f, 1, -1e8f, 1, 0, 0, 1}, false,
+      {"plant time constants cancel in 32 bits",
+       kExampleController,
+       {1e8f, 1, -1e8f, 1, 0, 0, 1},
+       false,
        Refusal::kPlantTimeConstantsCancel},
-      {"plant time constants that do not cancel", kExampleController, {1e8f, -1e8f, 1, 1, 0, 0, 1}, false,
+      {"plant time constants that do not cancel",
+       kExampleController,
+       {1e8f, -1e8f, 1, 1, 0, 0, 1},
+       false,
        Refusal::kNone},
   };
   for (const Case& c : cases) {
@@ -91,11 +103,13 @@ TEST(ParameterFieldsRefusal, RefusesACommaFirstAndReadsTheRestWithVal) {
       {"dead time with a fraction", with(6, "0.5"), false, Refusal::kDeadTimeNotWhole},
       {"no fields at all", {}, true, Refusal::kNoControllerGain},
       {"missing plant fields", Fields(example.begin(), example.begin() + 7), false, Refusal::kNoDeadTime},
-      {"a fifteenth field is not a parameter", [&example] {
+      {"a fifteenth field is not a parameter",
+       [&example] {
          Fields fields = example;
          fields.push_back("1,5");
          return fields;
-       }(), false, Refusal::kNone},
+       }(),
+       false, Refusal::kNone},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ParameterFieldsRefusal(c.fields, c.cut), c.expected) << c.what;

@@ -46,7 +46,7 @@ TEST(SignalMatrix, ResizeKeepsValuesBySignalAndStep) {
 
 TEST(SignalMatrix, NegativeBoundLeavesNoElement) {
   for (const auto& [signals, steps] : {std::pair{-1, 500}, std::pair{4, -1}, std::pair{-1, -1},
-                                      std::pair{std::numeric_limits<Integer>::min(), kIntMax}}) {
+                                       std::pair{std::numeric_limits<Integer>::min(), kIntMax}}) {
     SignalMatrix s(4, 500);
     s.Resize(signals, steps);
     EXPECT_EQ(s.SignalBound(), -1);

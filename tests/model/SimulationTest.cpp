@@ -94,71 +94,69 @@ TEST_P(FigureTest, MatchesBitForBit) {
   Run(f.controller, f.plant, f.cut);
   for (const auto& e : f.values) {
     const auto actual = static_cast<double>(s_(e.signal, e.step));
-    EXPECT_EQ(actual, e.value) << (e.signal == kX ? "x(" : "y(") << e.step << ") = " << std::setprecision(17)
-                               << actual;
+    EXPECT_EQ(actual, e.value) << (e.signal == kX ? "x(" : "y(") << e.step << ") = " << std::setprecision(17) << actual;
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Loops, FigureTest,
-    testing::Values(
-        // x(3) shows that the numerator is summed in 64 bits (32-bit sums give
-        // 0.5600000619888306).
-        Figure{"ProportionalControllerFirstOrderPlant",
-               kExampleController,
-               kExamplePlant,
-               false,
-               Shape::kZero,
-               Shape::kStep,
-               {{kX, 0, 0},
-                {kX, 1, 0},
-                {kX, 2, 0.4000000059604645},
-                {kX, 3, 0.5600000023841858},
-                {kY, 0, 0},
-                {kY, 1, -2},
-                {kY, 2, -1.2000000476837158},
-                {kY, 3, -0.8799999952316284},
-                {kX, 500, 0.6666666269302368},
-                {kY, 500, -0.6666667461395264}}},
-        // y(27) shows that the block input x - w is rounded to 32 bits (kept
-        // in 64 bits it gives -2.8640711307525635).
-        Figure{"PDControllerSecondOrderPlant",
-               {0, 1, 0, 1, 2, 0, 0},
-               {2, 3, 1, 1, 0, 0, 2},
-               false,
-               Shape::kZero,
-               Shape::kStep,
-               {{kY, 1, -3},
-                {kY, 2, -4},
-                {kY, 3, -3.5},
-                {kY, 4, -1.75},
-                {kX, 1, 0},
-                {kX, 2, 0},
-                {kX, 3, 0.5},
-                {kX, 4, 1.25},
-                {kY, 27, -2.8640708923339844}}},
-        Figure{"ControllerFirst",
-               {0, 0, 1, 1, 0, 0, 2},
-               {0, 1, 1, 1, 0, 0, 0},
-               false,
-               Shape::kZero,
-               Shape::kStep,
-               {{kY, 1, 0},
-                {kY, 2, 0},
-                {kX, 3, 0.5},
-                {kY, 3, -1},
-                {kX, 4, 0.75},
-                {kY, 4, -1},
-                {kX, 5, 0.625},
-                {kY, 5, -0.5}}},
-        Figure{"CutLoop",
-               {0, 0, 1, 1, 0, 0, 0},
-               {0, 1, 1, 1, 0, 0, 0},
-               true,
-               Shape::kImpulse,
-               Shape::kZero,
-               {{kX, 1, 0.5}, {kX, 2, 0.25}, {kX, 3, 0.125}, {kX, 4, 0.0625}}}),
-    [](const testing::TestParamInfo<Figure>& test) { return test.param.name; });
+INSTANTIATE_TEST_SUITE_P(Loops, FigureTest,
+                         testing::Values(
+                             // x(3) shows that the numerator is summed in 64 bits (32-bit sums give
+                             // 0.5600000619888306).
+                             Figure{"ProportionalControllerFirstOrderPlant",
+                                    kExampleController,
+                                    kExamplePlant,
+                                    false,
+                                    Shape::kZero,
+                                    Shape::kStep,
+                                    {{kX, 0, 0},
+                                     {kX, 1, 0},
+                                     {kX, 2, 0.4000000059604645},
+                                     {kX, 3, 0.5600000023841858},
+                                     {kY, 0, 0},
+                                     {kY, 1, -2},
+                                     {kY, 2, -1.2000000476837158},
+                                     {kY, 3, -0.8799999952316284},
+                                     {kX, 500, 0.6666666269302368},
+                                     {kY, 500, -0.6666667461395264}}},
+                             // y(27) shows that the block input x - w is rounded to 32 bits (kept
+                             // in 64 bits it gives -2.8640711307525635).
+                             Figure{"PDControllerSecondOrderPlant",
+                                    {0, 1, 0, 1, 2, 0, 0},
+                                    {2, 3, 1, 1, 0, 0, 2},
+                                    false,
+                                    Shape::kZero,
+                                    Shape::kStep,
+                                    {{kY, 1, -3},
+                                     {kY, 2, -4},
+                                     {kY, 3, -3.5},
+                                     {kY, 4, -1.75},
+                                     {kX, 1, 0},
+                                     {kX, 2, 0},
+                                     {kX, 3, 0.5},
+                                     {kX, 4, 1.25},
+                                     {kY, 27, -2.8640708923339844}}},
+                             Figure{"ControllerFirst",
+                                    {0, 0, 1, 1, 0, 0, 2},
+                                    {0, 1, 1, 1, 0, 0, 0},
+                                    false,
+                                    Shape::kZero,
+                                    Shape::kStep,
+                                    {{kY, 1, 0},
+                                     {kY, 2, 0},
+                                     {kX, 3, 0.5},
+                                     {kY, 3, -1},
+                                     {kX, 4, 0.75},
+                                     {kY, 4, -1},
+                                     {kX, 5, 0.625},
+                                     {kY, 5, -0.5}}},
+                             Figure{"CutLoop",
+                                    {0, 0, 1, 1, 0, 0, 0},
+                                    {0, 1, 1, 1, 0, 0, 0},
+                                    true,
+                                    Shape::kImpulse,
+                                    Shape::kZero,
+                                    {{kX, 1, 0.5}, {kX, 2, 0.25}, {kX, 3, 0.125}, {kX, 4, 0.0625}}}),
+                         [](const testing::TestParamInfo<Figure>& test) { return test.param.name; });
 
 // Every operation of the difference equation rounds at its own width: 32 bits
 // for the first-difference, gain and second output products and for the
@@ -339,16 +337,18 @@ TEST(ValueCell, WritesExactlyWhatFormatWrites) {
     ASSERT_EQ(ValueCell(v), " " + fw::Format(static_cast<fw::Double>(v), "-###.00"))
         << std::setprecision(9) << v << " (bits " << std::hex << std::bit_cast<std::uint32_t>(v) << ")";
   };
-  for (std::uint64_t bits = 0; bits <= 0xFFFFFFFFu; bits += 8191) expectFormat(std::bit_cast<Single>(static_cast<std::uint32_t>(bits)));
+  for (std::uint64_t bits = 0; bits <= 0xFFFFFFFFu; bits += 8191)
+    expectFormat(std::bit_cast<Single>(static_cast<std::uint32_t>(bits)));
   for (int cents = -100000; cents <= 100000; ++cents) {
     Single v = static_cast<Single>((cents + 0.5) / 100.0);
     for (int k = 0; k < 2; ++k) v = std::nextafter(v, -kInf);
     for (int k = 0; k < 5; ++k, v = std::nextafter(v, kInf)) expectFormat(v);
   }
   constexpr auto lim = std::numeric_limits<Single>{};
-  for (const Single v : {0.0f, -0.0f, kInf, -kInf, kNaN, -kNaN, lim.denorm_min(), -lim.denorm_min(), lim.min(),
-                         -lim.min(), lim.max(), -lim.max(), lim.lowest(), 0.005f, -0.005f, 0.125f, -0.125f, 2.675f,
-                         -0.004999f, 1e-30f, -1e-30f, 16777216.0f, -1.2036e8f, 3e38f})
+  for (const Single v :
+       {0.0f,      -0.0f,      kInf,       -kInf,      kNaN,         -kNaN,       lim.denorm_min(), -lim.denorm_min(),
+        lim.min(), -lim.min(), lim.max(),  -lim.max(), lim.lowest(), 0.005f,      -0.005f,          0.125f,
+        -0.125f,   2.675f,     -0.004999f, 1e-30f,     -1e-30f,      16777216.0f, -1.2036e8f,       3e38f})
     expectFormat(v);
 }
 

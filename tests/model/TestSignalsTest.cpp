@@ -98,10 +98,7 @@ TEST_F(FillInputTest, HandCurveIsScaledAsA64BitQuotientStoredIn32Bits) {
     double stored;
   };
   const Case cases[] = {
-      {"100", 50, 0.5},
-      {"100", 30, 0.30000001192092896},
-      {"100", -25, -0.25},
-      {"3", 7, 2.3333332538604736},
+      {"100", 50, 0.5},  {"100", 30, 0.30000001192092896}, {"100", -25, -0.25}, {"3", 7, 2.3333332538604736},
       {" 100", 50, 0.5},  // Val skips the blanks
       {"1,5", 3, 3},      // and reads no decimal comma
   };

@@ -12,8 +12,8 @@
 #include <cmath>
 #include <string>
 
-#include "Fixture.h"
 #include "BevelButton.h"
+#include "Fixture.h"
 #include "Listbox.h"
 
 namespace {
@@ -23,8 +23,7 @@ namespace {
 QRect DevicePixels(const fw::Control& c, double ratio) {
   const QPoint at = c.Widget()->mapTo(c.Widget()->window(), QPoint(0, 0));
   const auto edge = [ratio](int v) { return static_cast<int>(std::lround(v * ratio)); };
-  return QRect(QPoint(edge(at.x()), edge(at.y())),
-               QPoint(edge(at.x() + c.Width()) - 1, edge(at.y() + c.Height()) - 1));
+  return QRect(QPoint(edge(at.x()), edge(at.y())), QPoint(edge(at.x() + c.Width()) - 1, edge(at.y() + c.Height()) - 1));
 }
 
 // Every pixel of the line from a to b (a row or a column) has the colour of

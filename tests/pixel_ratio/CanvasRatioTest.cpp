@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "Fixture.h"
-#include "RandomPaths.h"
 #include "Canvas.h"
+#include "Fixture.h"
 #include "Graphics.h"
+#include "RandomPaths.h"
 
 namespace {
 
@@ -74,7 +74,7 @@ TEST_F(RatioCanvas, DrawsInCanvasPixelsOnTwiceAsManyDevicePixels) {
   ASSERT_EQ(canvas->DeviceRatio(), 2.0);
   fw::Graphics& g = canvas->Graphics();
   g.SetForeColor(kRed);
-  g.DrawLine(5, 10, 5, 30);   // vertical
+  g.DrawLine(5, 10, 5, 30);    // vertical
   g.DrawLine(20, 40, 60, 40);  // horizontal
   g.FillRect(70, 5, 3, 2);
   g.SetForeColor(Color{0, 0, 0});
@@ -91,7 +91,8 @@ TEST_F(RatioCanvas, DrawsInCanvasPixelsOnTwiceAsManyDevicePixels) {
     EXPECT_TRUE(Blank(s, 9, y) && Blank(s, 12, y)) << y;
   }
   EXPECT_TRUE(Blank(s, 10, 19) && Blank(s, 10, 62));
-  for (int x = 40; x <= 121; ++x) EXPECT_TRUE(Red(s, x, 80) && Red(s, x, 81) && Blank(s, x, 79) && Blank(s, x, 82)) << x;
+  for (int x = 40; x <= 121; ++x)
+    EXPECT_TRUE(Red(s, x, 80) && Red(s, x, 81) && Blank(s, x, 79) && Blank(s, x, 82)) << x;
   EXPECT_TRUE(Blank(s, 39, 80) && Blank(s, 122, 80));
   int filled = 0;
   for (int y = 0; y < 30; ++y)
@@ -210,8 +211,7 @@ TEST_F(RatioCanvas, FastLinesAndPolylinesGiveThePlainLinesPixels) {
         for (int dy = 0; dy < s.height(); ++dy)
           for (int dx = 0; dx < s.width(); ++dx)
             ASSERT_EQ(s.pixel(dx, dy), expected.pixel(dx, dy))
-                << way << " at ratio " << ratio << ", round " << round << " at device pixel "
-                << dx << "," << dy;
+                << way << " at ratio " << ratio << ", round " << round << " at device pixel " << dx << "," << dy;
       }
     }
   }
@@ -296,7 +296,8 @@ TEST_F(RatioCanvas, SmallShapesGiveThePaintersPixelsAllOverALargeCanvas) {
       if (round % 2 == 0) {
         g.DrawLines(ends);
       } else {
-        for (std::size_t i = 0; i + 3 < ends.size(); i += 4) g.DrawPolyline({ends[i], ends[i + 1], ends[i + 2], ends[i + 3]});
+        for (std::size_t i = 0; i + 3 < ends.size(); i += 4)
+          g.DrawPolyline({ends[i], ends[i + 1], ends[i + 2], ends[i + 3]});
       }
       g.SetForeColor(kBlue);
       if (fill) {

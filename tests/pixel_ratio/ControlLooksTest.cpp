@@ -75,12 +75,12 @@ struct Seen {
   QColor ink = Qt::black;
   QColor back = Qt::white;
   bool enabled = true;
-  bool focus = false;     // the control has the keyboard focus
+  bool focus = false;                       // the control has the keyboard focus
   int minimum = 0, maximum = 0, value = 0;  // a slider's
-  bool wrap = false;      // a label of several lines
-  bool bevel = false;     // Bevel 1: a raised frame (else a thin line)
-  bool pressed = false;   // a bevel button's Value
-  QColor face;            // a bevel button's raised face
+  bool wrap = false;                        // a label of several lines
+  bool bevel = false;                       // Bevel 1: a raised frame (else a thin line)
+  bool pressed = false;                     // a bevel button's Value
+  QColor face;                              // a bevel button's raised face
 };
 
 Seen Make(std::string name, std::function<fw::Control*(Q&)> get, Kind kind, QRect place, QFont font = {},
@@ -98,26 +98,30 @@ Seen Make(std::string name, std::function<fw::Control*(Q&)> get, Kind kind, QRec
 // The controls of the table, each with its stored figures; a state changes
 // what the run changes.
 Seen YFld() {
-  return Make("yFld", [](Q& q) { return q.yFld(); }, Kind::Field, {650, 9, 49, 28}, FontOf(kSystem, 20), "100");
+  return Make(
+      "yFld", [](Q& q) { return q.yFld(); }, Kind::Field, {650, 9, 49, 28}, FontOf(kSystem, 20), "100");
 }
 // param(n) after its Open handler: 70 x 30 on the parameter grid, 20 pixels.
 Seen Param(int n, const char* text) {
-  return Make("param(" + std::to_string(n) + ")", [n](Q& q) { return q.param(n); }, Kind::Field,
-              {428 + 110 * (n / 7), 456 + 33 * (n % 7), 70, 30}, FontOf(kSystem, 20), text);
+  return Make(
+      "param(" + std::to_string(n) + ")", [n](Q& q) { return q.param(n); }, Kind::Field,
+      {428 + 110 * (n / 7), 456 + 33 * (n % 7), 70, 30}, FontOf(kSystem, 20), text);
 }
 Seen FriFld(const char* text) {
-  Seen s = Make("friFld", [](Q& q) { return q.friFld(); }, Kind::Field, {905, 588, 80, 35}, FontOf(kSystem, 21), text);
+  Seen s = Make(
+      "friFld", [](Q& q) { return q.friFld(); }, Kind::Field, {905, 588, 80, 35}, FontOf(kSystem, 21), text);
   s.back = QColor(72, 255, 154);
   s.enabled = false;
   return s;
 }
 Seen OkButton() {
-  return Make("LosBut", [](Q& q) { return q.LosBut(); }, Kind::Button, {649, 590, 112, 106}, FontOf(kSystem, 48, true),
-              "OK");
+  return Make(
+      "LosBut", [](Q& q) { return q.LosBut(); }, Kind::Button, {649, 590, 112, 106}, FontOf(kSystem, 48, true), "OK");
 }
 Seen Restart(bool enabled) {
-  Seen s = Make("RestartBtn", [](Q& q) { return q.RestartBtn(); }, Kind::Button, {1102, 603, 88, 86},
-                FontOf(kSystem, 18), "Restart");
+  Seen s = Make(
+      "RestartBtn", [](Q& q) { return q.RestartBtn(); }, Kind::Button, {1102, 603, 88, 86}, FontOf(kSystem, 18),
+      "Restart");
   s.enabled = enabled;
   return s;
 }
@@ -137,34 +141,39 @@ Seen Label(const char* name, std::function<fw::Control*(Q&)> get, QRect place, Q
   return Make(name, std::move(get), Kind::Label, place, std::move(font), text);
 }
 Seen Instruction(const char* text) {
-  Seen s = Label("Instruction", [](Q& q) { return q.Instruction(); }, {649, 506, 540, 67}, FontOf(kDakota, 32), text);
+  Seen s = Label(
+      "Instruction", [](Q& q) { return q.Instruction(); }, {649, 506, 540, 67}, FontOf(kDakota, 32), text);
   s.ink = Qt::red;
   s.wrap = true;
   s.align = Qt::AlignLeft | Qt::AlignTop;
   return s;
 }
 Seen TimeLab(const char* text) {
-  Seen s = Label("TimeLab", [](Q& q) { return q.TimeLab(); }, {1150, 481, 44, 20}, FontOf(kSystem, 18), text);
+  Seen s = Label(
+      "TimeLab", [](Q& q) { return q.TimeLab(); }, {1150, 481, 44, 20}, FontOf(kSystem, 18), text);
   s.align = Qt::AlignHCenter | Qt::AlignVCenter;
   return s;
 }
 Seen Label1() {
-  Seen s = Label("Label1", [](Q& q) { return q.Label1(); }, {709, 12, 25, 20}, FontOf(kSystem, 20), "%");
+  Seen s = Label(
+      "Label1", [](Q& q) { return q.Label1(); }, {709, 12, 25, 20}, FontOf(kSystem, 20), "%");
   s.enabled = false;
   return s;
 }
 Seen ReglerStrecke() {
-  return Label("ReglerStrecke", [](Q& q) { return q.ReglerStrecke(); }, {429, 420, 193, 32}, FontOf(kSystem, 23),
-               "Regler     Strecke");
+  return Label(
+      "ReglerStrecke", [](Q& q) { return q.ReglerStrecke(); }, {429, 420, 193, 32}, FontOf(kSystem, 23),
+      "Regler     Strecke");
 }
 Seen Clb() {
-  Seen s = Make("Clb", [](Q& q) { return q.Clb(); }, Kind::Letter, {417, 329, 33, 49}, FontOf(kMistral, 50), "C");
+  Seen s = Make(
+      "Clb", [](Q& q) { return q.Clb(); }, Kind::Letter, {417, 329, 33, 49}, FontOf(kMistral, 50), "C");
   s.ink = Qt::red;
   return s;
 }
 Seen CutBut(bool pressed) {
-  Seen s = Make("CutBut", [](Q& q) { return q.CutBut(); }, Kind::Bevel, {770, 591, 53, 101}, FontOf(kSystem, 18, true),
-                "CUT");
+  Seen s = Make(
+      "CutBut", [](Q& q) { return q.CutBut(); }, Kind::Bevel, {770, 591, 53, 101}, FontOf(kSystem, 18, true), "CUT");
   s.bevel = true;
   s.pressed = pressed;
   s.face = Qt::black;
@@ -175,14 +184,15 @@ Seen CutBut(bool pressed) {
 }
 // The toggle "x" over the value table's first signal column.
 Seen ToggleX(bool pressed) {
-  Seen s = Make("BBtn(1)", [](Q& q) { return q.BBtn(1); }, Kind::Bevel, {65, 316, 40, 20},
-                FontOf(kSystem, kDefaultSize), "x");
+  Seen s = Make(
+      "BBtn(1)", [](Q& q) { return q.BBtn(1); }, Kind::Bevel, {65, 316, 40, 20}, FontOf(kSystem, kDefaultSize), "x");
   s.pressed = pressed;
   s.face = QApplication::palette().color(QPalette::Button);  // no back colour of its own
   return s;
 }
 Seen SigLst() {
-  return Make("SigLst", [](Q& q) { return q.SigLst(); }, Kind::Table, {10, 340, 400, 355}, FontOf(kSystem, 16));
+  return Make(
+      "SigLst", [](Q& q) { return q.SigLst(); }, Kind::Table, {10, 340, 400, 355}, FontOf(kSystem, 16));
 }
 
 class ControlLooks : public OpenWindow, public ::testing::WithParamInterface<double> {
@@ -294,15 +304,9 @@ class ControlLooks : public OpenWindow, public ::testing::WithParamInterface<dou
         EXPECT_TRUE(Compare(w, bare.get(), false));
         break;
       }
-      case Kind::Letter:
-        ExpectLetter(w, s);
-        break;
-      case Kind::Bevel:
-        ExpectBevel(w, s);
-        break;
-      case Kind::Table:
-        ExpectTable(w, s);
-        break;
+      case Kind::Letter: ExpectLetter(w, s); break;
+      case Kind::Bevel: ExpectBevel(w, s); break;
+      case Kind::Table: ExpectTable(w, s); break;
     }
   }
 
@@ -489,7 +493,8 @@ class ControlLooks : public OpenWindow, public ::testing::WithParamInterface<dou
     if (Ratio() == 1.0) {
       EXPECT_EQ(unlikeBare, 0) << "frame pixels unlike the bare table's";
     }
-    EXPECT_TRUE(fwtest::SamePicture(GrabOf(view->verticalScrollBar()), GrabOf(bare->verticalScrollBar()))) << "scroll bar";
+    EXPECT_TRUE(fwtest::SamePicture(GrabOf(view->verticalScrollBar()), GrabOf(bare->verticalScrollBar())))
+        << "scroll bar";
     bare->setModel(nullptr);
   }
 };
@@ -498,8 +503,8 @@ TEST_P(ControlLooks, EveryKindOfControlShowsItsStoredFiguresThroughARun) {
   const std::vector<State> run = {
       {"start",
        [] {},
-       {YFld(), OkButton(), Restart(false), SlidY(200), SlidX(500), TimeLab("10"), Label1(), Instruction("Mit OK starten!"),
-        CutBut(false)}},
+       {YFld(), OkButton(), Restart(false), SlidY(200), SlidX(500), TimeLab("10"), Label1(),
+        Instruction("Mit OK starten!"), CutBut(false)}},
       {"loop cut", [this] { Click(q().CutBut()); }, {CutBut(true)}},
       {"loop closed again", [this] { Click(q().CutBut()); }, {CutBut(false)}},
       {"parameters",
@@ -508,9 +513,7 @@ TEST_P(ControlLooks, EveryKindOfControlShowsItsStoredFiguresThroughARun) {
          Enter(0, "1.5");
        },
        {Param(0, "1.5"), Param(1, ""), Param(13, "0"), Instruction("Parameter eingeben!")}},
-      {"a field with the focus",
-       [] {},
-       {[] {
+      {"a field with the focus", [] {}, {[] {
          Seen s = Param(0, "1.5");
          s.focus = true;
          return s;
@@ -531,7 +534,13 @@ TEST_P(ControlLooks, EveryKindOfControlShowsItsStoredFiguresThroughARun) {
          Ok();
          ASSERT_EQ(q().Phase, 5);
        },
-       {Restart(true), ReglerStrecke(), Clb(), SigLst(), ToggleX(false), Instruction("Verläufe graphisch anzeigen!"),
+       {
+           Restart(true),
+           ReglerStrecke(),
+           Clb(),
+           SigLst(),
+           ToggleX(false),
+           Instruction("Verläufe graphisch anzeigen!"),
        }},
       {"curve x shown", [this] { Click(q().BBtn(1)); }, {ToggleX(true)}},
       {"zero line moved by the program",

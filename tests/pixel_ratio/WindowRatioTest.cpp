@@ -9,10 +9,10 @@
 #include <QMainWindow>
 #include <QTest>
 
+#include "Block.h"
 #include "ReferencePictures.h"
 #include "SamePicture.h"
 #include "WindowFixture.h"
-#include "Block.h"
 
 namespace {
 

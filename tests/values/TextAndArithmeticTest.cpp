@@ -82,8 +82,8 @@ TEST(Chr, EncodesCodePointsAsUtf8) {
 
 TEST(Round, HalvesGoAwayFromZero) {
   const std::pair<Double, Double> cases[] = {
-      {2.5, 3}, {-2.5, -3}, {0.5, 1}, {-0.5, -1}, {1.4999999999999998, 1},
-      {0.49999999999999994, 0}, {2.4, 2}, {-2.6, -3}, {7, 7},
+      {2.5, 3}, {-2.5, -3}, {0.5, 1}, {-0.5, -1}, {1.4999999999999998, 1}, {0.49999999999999994, 0},
+      {2.4, 2}, {-2.6, -3}, {7, 7},
   };
   for (const auto& [value, expected] : cases) EXPECT_EQ(Round(value), expected) << value;
   EXPECT_EQ(Round(kInf), kInf);
@@ -129,7 +129,7 @@ TEST(ToSingle, RoundsToNearestEvenAndOverflowsToInfinity) {
   const Double halfStepAboveMax = static_cast<Double>(kSingleMax) + 0x1p103;
   const std::pair<Double, Single> cases[] = {
       {0.1, 0.1f},
-      {1.0 + 0x1p-24, 1.0f},              // a tie, to the even neighbour below
+      {1.0 + 0x1p-24, 1.0f},                 // a tie, to the even neighbour below
       {1.0 + 3 * 0x1p-24, 1.0f + 0x1p-22f},  // a tie, to the even neighbour above
       {1.0 + 0x1p-24 + 0x1p-40, 1.0f + 0x1p-23f},
       {0.30000001192092896, 0.3f},

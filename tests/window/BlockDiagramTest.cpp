@@ -167,7 +167,7 @@ TEST_F(Diagram, WidePlantMovesTheRightHandLineAndWidensThePanel) {
                         });
   EXPECT_GT(CountDarkIn(panel(), 544, 133, 556, 145), 5);  // y
   EXPECT_GT(CountDarkIn(panel(), 528, 214, 540, 226), 5);  // u
-  EXPECT_GT(CountIn(panel(), 575, 5, 614, 40, kRed), 30);      // "A" follows the edge
+  EXPECT_GT(CountIn(panel(), 575, 5, 614, 40, kRed), 30);  // "A" follows the edge
   EXPECT_EQ(CountIn(panel(), 0, 0, 574, 299, kRed), 0);
 }
 

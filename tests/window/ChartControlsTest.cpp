@@ -84,9 +84,10 @@ TEST_F(ChartControls, TimeSliderIsHeldAt100WhileTheInputShapeIsHand) {
     fw::Integer value, held;
     bool repainted;
   };
-  for (const Case& c : {Case{3, "Hand", 60, 100, false}, Case{4, "Hand", 10, 100, false}, Case{5, "Hand", 10, 100, true},
-                        Case{3, "Hand", 150, 150, false}, Case{5, "Sprung", 10, 10, true},
-                        Case{1, "Hand", 60, 60, false}, Case{3, "hand", 60, 60, false}}) {
+  for (const Case& c :
+       {Case{3, "Hand", 60, 100, false}, Case{4, "Hand", 10, 100, false}, Case{5, "Hand", 10, 100, true},
+        Case{3, "Hand", 150, 150, false}, Case{5, "Sprung", 10, 10, true}, Case{1, "Hand", 60, 60, false},
+        Case{3, "hand", 60, 60, false}}) {
     q().Phase = c.phase;
     q().friFld()->SetText(c.shape);
     q().SlidX()->SetValue(300);

@@ -59,9 +59,10 @@ TEST_F(Pictures, EveryLoopLayoutMatchesItsPicture) {
     Integer recMax, width;
   };
   q().BuildSimpStr();
-  for (const Case& c : {Case{"narrow blocks", 200, 240, false, 472, 600}, Case{"cut loop", 200, 240, true, 472, 600},
-                        Case{"wide plant", 200, 400, false, 595, 615}, Case{"wide controller, cut", 500, 100, true, 695, 715},
-                        Case{"narrow again", 200, 240, false, 472, 600}}) {
+  for (const Case& c :
+       {Case{"narrow blocks", 200, 240, false, 472, 600}, Case{"cut loop", 200, 240, true, 472, 600},
+        Case{"wide plant", 200, 400, false, 595, 615}, Case{"wide controller, cut", 500, 100, true, 695, 715},
+        Case{"narrow again", 200, 240, false, 472, 600}}) {
     q().cut = c.cut;
     q().Bx(1)->SetWidth(c.w1);
     q().Bx(2)->SetWidth(c.w2);

@@ -280,8 +280,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "Totzeit ganzzahlig ab 0 eingeben!"},
         RefusalCase{"ControllerTimeConstantsCancel", false, With(kExampleLoop, {{0, "1"}, {1, "-1"}, {2, ""}}),
                     "Summe T2+T1+T0 im Regler ist 0!"},
-        RefusalCase{"PlantTimeConstantsCancelIn32Bits", false,
-                    With(kExampleLoop, {{7, "1e8"}, {8, "1"}, {9, "-1e8"}}),
+        RefusalCase{"PlantTimeConstantsCancelIn32Bits", false, With(kExampleLoop, {{7, "1e8"}, {8, "1"}, {9, "-1e8"}}),
                     "Summe T2+T1+T0 in d.Strecke ist 0!"},
         RefusalCase{"DeadTimeBeforeCancellingTimeConstants", false,
                     With(kExampleLoop, {{8, "1"}, {9, "-1"}, {13, "-1"}, {6, "2"}}),
@@ -306,8 +305,7 @@ TEST_F(Dialogue, RefusesOnlyTheFirstFailingCheckAndAcceptsOnceAllPass) {
 
 TEST_F(Dialogue, AcceptsWholeDeadTimesOfZeroInOneBlockAndLargeFiniteValues) {
   const Fields accepted[] = {
-      With(kExampleLoop, {{6, "0"}, {13, "3"}}),
-      With(kExampleLoop, {{6, "2"}, {13, "0"}}),
+      With(kExampleLoop, {{6, "0"}, {13, "3"}}), With(kExampleLoop, {{6, "2"}, {13, "0"}}),
       With(kExampleLoop, {{3, "-2"}, {4, "3e38"}}),             // negative and large values pass
       With(kExampleLoop, {{7, "1e8"}, {8, "8"}, {9, "-1e8"}}),  // 1e8 + 8 - 1e8 is 8 in 32 bits
   };

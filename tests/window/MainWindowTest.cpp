@@ -65,11 +65,16 @@ TEST_F(OpenWindow, ShowsTheMenuBarItWasGiven) {
     const char* shortcut;
   };
   const Row rows[] = {
-      {q().FileMenu(), "&Ablage", ""},         {q().FileQuit(), "Beenden", "Cmd+Q"},
-      {q().EditMenu(), "&Bearbeiten", ""},     {q().EditUndo(), "&Rückgängig", "Cmd+Z"},
-      {q().UntitledMenu1(), "-", ""},          {q().EditCut(), "&Ausschneiden", "Cmd+X"},
-      {q().EditCopy(), "&Kopieren", "Cmd+C"},  {q().EditPaste(), "&Einfügen", "Cmd+V"},
-      {q().EditClear(), "&Löschen", ""},       {q().UntitledMenu0(), "-", ""},
+      {q().FileMenu(), "&Ablage", ""},
+      {q().FileQuit(), "Beenden", "Cmd+Q"},
+      {q().EditMenu(), "&Bearbeiten", ""},
+      {q().EditUndo(), "&Rückgängig", "Cmd+Z"},
+      {q().UntitledMenu1(), "-", ""},
+      {q().EditCut(), "&Ausschneiden", "Cmd+X"},
+      {q().EditCopy(), "&Kopieren", "Cmd+C"},
+      {q().EditPaste(), "&Einfügen", "Cmd+V"},
+      {q().EditClear(), "&Löschen", ""},
+      {q().UntitledMenu0(), "-", ""},
       {q().EditSelectAll(), "&Alles auswählen", "Cmd+A"},
   };
   for (const Row& r : rows) {
@@ -107,9 +112,14 @@ TEST_F(OpenWindow, ToolkitMenuBarCarriesTextsSeparatorsAndShortcuts) {
     const char* text;  // nullptr: a separator
     const char* shortcut;
   };
-  const Row edit[] = {{"&Rückgängig", "Ctrl+Z"}, {nullptr, ""},           {"&Ausschneiden", "Ctrl+X"},
-                      {"&Kopieren", "Ctrl+C"},   {"&Einfügen", "Ctrl+V"}, {"&Löschen", ""},
-                      {nullptr, ""},             {"&Alles auswählen", "Ctrl+A"}};
+  const Row edit[] = {{"&Rückgängig", "Ctrl+Z"},
+                      {nullptr, ""},
+                      {"&Ausschneiden", "Ctrl+X"},
+                      {"&Kopieren", "Ctrl+C"},
+                      {"&Einfügen", "Ctrl+V"},
+                      {"&Löschen", ""},
+                      {nullptr, ""},
+                      {"&Alles auswählen", "Ctrl+A"}};
   const QList<QAction*> actions = menus[1]->menu()->actions();
   ASSERT_EQ(actions.size(), 8);
   for (int i = 0; i < 8; ++i) {

@@ -26,8 +26,8 @@ namespace {
 
 using fw::Integer;
 
-const std::vector<std::string> kParameterTexts = {
-    "", "0", "1", "2", "-1", "0.5", "3", "1e400", "-1e39", "1e-45", "abc", "4", "1,5", "  7", "0x10", "nan", "1e9"};
+const std::vector<std::string> kParameterTexts = {"",      "0",   "1", "2",   "-1",  "0.5",  "3",   "1e400", "-1e39",
+                                                  "1e-45", "abc", "4", "1,5", "  7", "0x10", "nan", "1e9"};
 // Whole parameter sets, param(0) to param(13), that the dialogue accepts.
 const std::vector<std::vector<std::string>> kLoops = {
     {"", "", "1", "2", "", "", "", "", "4", "1", "1", "", "", "1"},
@@ -47,14 +47,68 @@ std::string Repeat(const std::string& piece, std::size_t times) {
 // Numbers and near-numbers that a parser or a float conversion may trip on.
 const std::vector<std::string>& HostileTexts() {
   static const std::vector<std::string> texts = {
-      "1,5", "-0", "1e39", "nan", "NaN", "-nan", "inf", "-inf", "Infinity", "1e-400", "1e38", "3.4028235e38",
-      "3.4028236e38", "-3.5e38", "1e308", "1e309", "-1e309", "4.9e-324", "1e-46", "1e2147483648", "1e-2147483649",
-      "1e99999999999999999999", ".", "-", "+", "e", "1e", "1e+", "--1", "+-1", "1..2", "1.2.3", "0x1p4", "&h7FFFFFFF",
-      "&hFFFFFFFFFFFFFFFFFF", "&b101", "&o17", " 1 ", "\t2", "-0.0", "0e0", "1 000", "1'000", "½", "１", "٣", "😀",
-      "1\u00a0", "ß", "0,0000001", "2,", ",5",
-      Repeat("9", 300), "-" + Repeat("9", 400), "0." + Repeat("0", 330) + "1", "1" + Repeat("0", 330),
-      "-0." + Repeat("0", 330) + "1", "0." + Repeat("9", 400), Repeat("1", 39) + "e-30", "1e" + Repeat("9", 200),
-      Repeat("0", 500) + "1", "1." + Repeat("5", 700) + "e5",
+      "1,5",
+      "-0",
+      "1e39",
+      "nan",
+      "NaN",
+      "-nan",
+      "inf",
+      "-inf",
+      "Infinity",
+      "1e-400",
+      "1e38",
+      "3.4028235e38",
+      "3.4028236e38",
+      "-3.5e38",
+      "1e308",
+      "1e309",
+      "-1e309",
+      "4.9e-324",
+      "1e-46",
+      "1e2147483648",
+      "1e-2147483649",
+      "1e99999999999999999999",
+      ".",
+      "-",
+      "+",
+      "e",
+      "1e",
+      "1e+",
+      "--1",
+      "+-1",
+      "1..2",
+      "1.2.3",
+      "0x1p4",
+      "&h7FFFFFFF",
+      "&hFFFFFFFFFFFFFFFFFF",
+      "&b101",
+      "&o17",
+      " 1 ",
+      "\t2",
+      "-0.0",
+      "0e0",
+      "1 000",
+      "1'000",
+      "½",
+      "１",
+      "٣",
+      "😀",
+      "1\u00a0",
+      "ß",
+      "0,0000001",
+      "2,",
+      ",5",
+      Repeat("9", 300),
+      "-" + Repeat("9", 400),
+      "0." + Repeat("0", 330) + "1",
+      "1" + Repeat("0", 330),
+      "-0." + Repeat("0", 330) + "1",
+      "0." + Repeat("9", 400),
+      Repeat("1", 39) + "e-30",
+      "1e" + Repeat("9", 200),
+      Repeat("0", 500) + "1",
+      "1." + Repeat("5", 700) + "e5",
   };
   return texts;
 }
@@ -62,7 +116,7 @@ const std::vector<std::string>& HostileTexts() {
 // Texts of ten thousand characters, for pasting.
 const std::vector<std::string>& LongTexts() {
   static const std::vector<std::string> texts = {
-      Repeat("9", 10000), Repeat("a", 10000), Repeat("1,", 5000), "0." + Repeat("0", 9997) + "1",
+      Repeat("9", 10000),      Repeat("a", 10000), Repeat("1,", 5000),        "0." + Repeat("0", 9997) + "1",
       "-" + Repeat("7", 9999), Repeat("ß", 10000), Repeat("1e9", 3333) + "1", Repeat(" ", 10000),
       Repeat("Stoß", 2500),
   };
@@ -294,8 +348,8 @@ class Soak : public RandomUse {
     QWidget* chart = q().diagram()->Widget();
     const bool button = Roll(rng, 0, 1) == 0;
     const bool alt = Roll(rng, 0, 3) != 0;
-    static const std::vector<int> kEdges = {-100000, -600, -50, -1, 0, 499, 500, 501,
-                                            539, 540, 541, 600, 1200, 5000, 100000};
+    static const std::vector<int> kEdges = {-100000, -600, -50, -1,  0,    499,  500,   501,
+                                            539,     540,  541, 600, 1200, 5000, 100000};
     std::uniform_int_distribution<int> rows(-60, 460);
     QPoint at(Roll(rng, -50, 560), rows(rng));
     if (alt) QTest::keyPress(Keys(), Qt::Key_Alt, Qt::AltModifier);
@@ -368,12 +422,29 @@ class Soak : public RandomUse {
       Qt::KeyboardModifiers mods;
     };
     static const std::vector<Stroke> kKeys = {
-        {Qt::Key_Tab, {}}, {Qt::Key_Backtab, Qt::ShiftModifier}, {Qt::Key_Return, {}}, {Qt::Key_Enter, {}},
-        {Qt::Key_Space, {}}, {Qt::Key_Escape, {}}, {Qt::Key_Alt, {}}, {Qt::Key_F10, {}}, {Qt::Key_Up, {}},
-        {Qt::Key_Down, {}}, {Qt::Key_PageUp, {}}, {Qt::Key_Home, {}}, {Qt::Key_End, {}}, {Qt::Key_Delete, {}},
-        {Qt::Key_Backspace, {}}, {Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_X, Qt::ControlModifier},
-        {Qt::Key_C, Qt::ControlModifier}, {Qt::Key_A, Qt::ControlModifier}, {Qt::Key_V, Qt::ControlModifier},
-        {Qt::Key_A, Qt::AltModifier}, {Qt::Key_B, Qt::AltModifier}, {Qt::Key_5, Qt::AltModifier},
+        {Qt::Key_Tab, {}},
+        {Qt::Key_Backtab, Qt::ShiftModifier},
+        {Qt::Key_Return, {}},
+        {Qt::Key_Enter, {}},
+        {Qt::Key_Space, {}},
+        {Qt::Key_Escape, {}},
+        {Qt::Key_Alt, {}},
+        {Qt::Key_F10, {}},
+        {Qt::Key_Up, {}},
+        {Qt::Key_Down, {}},
+        {Qt::Key_PageUp, {}},
+        {Qt::Key_Home, {}},
+        {Qt::Key_End, {}},
+        {Qt::Key_Delete, {}},
+        {Qt::Key_Backspace, {}},
+        {Qt::Key_Z, Qt::ControlModifier},
+        {Qt::Key_X, Qt::ControlModifier},
+        {Qt::Key_C, Qt::ControlModifier},
+        {Qt::Key_A, Qt::ControlModifier},
+        {Qt::Key_V, Qt::ControlModifier},
+        {Qt::Key_A, Qt::AltModifier},
+        {Qt::Key_B, Qt::AltModifier},
+        {Qt::Key_5, Qt::AltModifier},
     };
     const Stroke& s = Pick(rng, kKeys);
     Tap(s.key, s.mods);

@@ -53,7 +53,7 @@ TEST_F(OpenWindow, MakesFortyControlsInTableOrderAndFindsElementsByIndex) {
     EXPECT_EQ(q().parnam(k)->Index(), k);
     EXPECT_EQ(StoredInteger(*q().parnam(k), "Top"), top) << k;
   }
-  const std::pair<fw::Integer, fw::Integer> paramStoredLeft[] = {{0, 428}, {5, 428}, {6, 428},  {7, 553},
+  const std::pair<fw::Integer, fw::Integer> paramStoredLeft[] = {{0, 428}, {5, 428},  {6, 428},  {7, 553},
                                                                  {9, 553}, {11, 552}, {12, 556}, {13, 556}};
   for (auto [n, left] : paramStoredLeft) {
     ASSERT_NE(q().param(n), nullptr) << n;
@@ -80,12 +80,12 @@ TEST_F(OpenWindow, OpenHandlersPlaceTheParameterAreaOnItsGrid) {
     fw::Integer left, top, width, height;
   };
   const Place places[] = {
-      {"param(0)", q().param(0), 428, 456, 70, 30},      {"param(8)", q().param(8), 538, 489, 70, 30},
-      {"param(6)", q().param(6), 428, 654, 70, 30},      {"param(13)", q().param(13), 538, 654, 70, 30},
-      {"param(11)", q().param(11), 538, 588, 70, 30},    {"parnam(0)", q().parnam(0), 505, 456, 33, 30},
-      {"parnam(3)", q().parnam(3), 505, 555, 33, 30},    {"parnam(6)", q().parnam(6), 505, 654, 33, 30},
-      {"SigLst", q().SigLst(), 10, 340, 400, 355},       {"ReglerStrecke", q().ReglerStrecke(), 429, 420, 193, 32},
-      {"panel", q().panel(), 10, 10, 600, 300},          {"LosBut", q().LosBut(), 649, 590, 112, 106},
+      {"param(0)", q().param(0), 428, 456, 70, 30},   {"param(8)", q().param(8), 538, 489, 70, 30},
+      {"param(6)", q().param(6), 428, 654, 70, 30},   {"param(13)", q().param(13), 538, 654, 70, 30},
+      {"param(11)", q().param(11), 538, 588, 70, 30}, {"parnam(0)", q().parnam(0), 505, 456, 33, 30},
+      {"parnam(3)", q().parnam(3), 505, 555, 33, 30}, {"parnam(6)", q().parnam(6), 505, 654, 33, 30},
+      {"SigLst", q().SigLst(), 10, 340, 400, 355},    {"ReglerStrecke", q().ReglerStrecke(), 429, 420, 193, 32},
+      {"panel", q().panel(), 10, 10, 600, 300},       {"LosBut", q().LosBut(), 649, 590, 112, 106},
   };
   for (const Place& p : places) {
     SCOPED_TRACE(p.what);
@@ -104,19 +104,27 @@ TEST_F(OpenWindow, OpenHandlersPlaceTheParameterAreaOnItsGrid) {
 
 TEST_F(OpenWindow, ShowsHidesAndDisablesAsStored) {
   const std::vector<std::pair<const char*, fw::Control*>> hidden = {
-      {"Clb", q().Clb()},         {"ReglerStrecke", q().ReglerStrecke()}, {"friFld", q().friFld()},
-      {"friLab", q().friLab()},   {"SigLst", q().SigLst()},               {"param(0)", q().param(0)},
-      {"param(13)", q().param(13)}, {"parnam(3)", q().parnam(3)},         {"parnam(6)", q().parnam(6)}};
+      {"Clb", q().Clb()},           {"ReglerStrecke", q().ReglerStrecke()},
+      {"friFld", q().friFld()},     {"friLab", q().friLab()},
+      {"SigLst", q().SigLst()},     {"param(0)", q().param(0)},
+      {"param(13)", q().param(13)}, {"parnam(3)", q().parnam(3)},
+      {"parnam(6)", q().parnam(6)}};
   for (const auto& [what, c] : hidden) {
     ASSERT_NE(c, nullptr) << what;
     EXPECT_FALSE(c->Visible()) << what;
     EXPECT_FALSE(c->Widget()->isVisible()) << what;
   }
-  const std::vector<std::pair<const char*, fw::Control*>> shown = {
-      {"panel", q().panel()},       {"diagram", q().diagram()},   {"LosBut", q().LosBut()},
-      {"CutBut", q().CutBut()},     {"RestartBtn", q().RestartBtn()}, {"Instruction", q().Instruction()},
-      {"yFld", q().yFld()},         {"SlidX", q().SlidX()},       {"SlidY", q().SlidY()},
-      {"Label1", q().Label1()},     {"Bx(0)", q().Bx(0)}};
+  const std::vector<std::pair<const char*, fw::Control*>> shown = {{"panel", q().panel()},
+                                                                   {"diagram", q().diagram()},
+                                                                   {"LosBut", q().LosBut()},
+                                                                   {"CutBut", q().CutBut()},
+                                                                   {"RestartBtn", q().RestartBtn()},
+                                                                   {"Instruction", q().Instruction()},
+                                                                   {"yFld", q().yFld()},
+                                                                   {"SlidX", q().SlidX()},
+                                                                   {"SlidY", q().SlidY()},
+                                                                   {"Label1", q().Label1()},
+                                                                   {"Bx(0)", q().Bx(0)}};
   for (const auto& [what, c] : shown) {
     ASSERT_NE(c, nullptr) << what;
     EXPECT_TRUE(c->Visible()) << what;

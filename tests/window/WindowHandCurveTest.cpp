@@ -29,9 +29,7 @@ class HandCurve : public ShownWindow {
     ShownWindow::TearDown();
   }
   static void Alt(bool down) { fwtest::Alt(down); }
-  void Move(int x, int y) {
-    QTest::mouseMove(q().diagram()->Widget(), QPoint(x, y));
-  }
+  void Move(int x, int y) { QTest::mouseMove(q().diagram()->Widget(), QPoint(x, y)); }
   // The curve so far with points at x 0, 10, ..., 10 n on row 150.
   void Points(int n) {
     q().ix.assign(1, 0);
@@ -130,8 +128,8 @@ TEST_F(HandCurve, NothingHappensWithoutTheOptionKeyTheShapeOrTheField) {
     const char* shape;
     bool visible;
   };
-  for (const Case& c : {Case{false, "Hand", true}, Case{true, "Sprung", true}, Case{true, " ", true},
-                        Case{true, "Hand", false}}) {
+  for (const Case& c :
+       {Case{false, "Hand", true}, Case{true, "Sprung", true}, Case{true, " ", true}, Case{true, "Hand", false}}) {
     Points(0);
     q().Time = 500;
     q().SlidX()->SetValue(400);
@@ -204,9 +202,9 @@ TEST_F(HandCurve, MovesRightOfTheChartCountAsItsLastColumnLeftOfItAsNoneAndRowsO
   };
   const std::vector<fw::Integer> before = {0, 10, 20, 30, 40};
   const std::vector<fw::Integer> next = {0, 10, 20, 30, 40, 50};
-  for (const Case& c : {Case{500, 120, before, 0, true}, Case{540, 120, before, 0, true},
-                        Case{-1, 120, before, 0, false}, Case{49, -30, next, 200, false},
-                        Case{49, 400, next, -199, false}, Case{49, 100000, next, -199, false}}) {
+  for (const Case& c :
+       {Case{500, 120, before, 0, true}, Case{540, 120, before, 0, true}, Case{-1, 120, before, 0, false},
+        Case{49, -30, next, 200, false}, Case{49, 400, next, -199, false}, Case{49, 100000, next, -199, false}}) {
     Points(4);
     const fw::Integer beeps = fw::BeepCount();
     q().diagram_MouseMove(chart(), c.x, c.y);
