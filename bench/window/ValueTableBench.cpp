@@ -429,11 +429,8 @@ BENCHMARK(BM_HandDrawnPointFloor)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosec
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Offscreen, with the three screens of the ratio benchmarks.
-  const char* platform = std::getenv("QT_QPA_PLATFORM");
-  if (platform == nullptr || std::string(platform) == "offscreen") {
-    setenv("QT_QPA_PLATFORM", "offscreen:configfile=" QUENLO_BENCH_SCREENS, 1);
-  }
+  // Offscreen on the three screens of the ratio benchmarks (set up by
+  // tests/pixel_ratio/Screens.cpp before main).
   fw::EnsureToolkit();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
