@@ -224,6 +224,7 @@ void Canvas::FollowScreenRatio() {
   }
   *surface_ = std::move(next);
   ratio_ = ratio;
+  SetOpaque(false);  // the scaled picture may be soft at its edges
   EnsureSurface();
   if (Widget() != nullptr) Widget()->update();
 }
@@ -253,6 +254,7 @@ const QImage& Canvas::Surface() const {
 QImage& Canvas::MutableSurface() {
   EnsureSurface();
   EndPainting();
+  SetOpaque(false);  // whoever writes may leave pixels clear
   return *surface_;
 }
 
@@ -286,7 +288,10 @@ void Canvas::RunPaint(bool clear) {
   FollowScreenRatio();
   EnsureSurface();
   EndPainting();
-  if (clear) surface_->fill(Qt::transparent);
+  if (clear) {
+    surface_->fill(Qt::transparent);
+    SetOpaque(false);
+  }
   painted_ = true;
   {
     fw::Graphics g(*this);
@@ -310,13 +315,31 @@ void Canvas::Event_Paint(fw::Graphics& g, const Areas& areas) {
 }
 
 void Canvas::SetWidth(Integer v) {
+  const Integer before = Width();
   Control::SetWidth(v);
+  if (Width() > before) SetOpaque(false);  // the new columns are clear
   CutToSize();
 }
 
 void Canvas::SetHeight(Integer v) {
+  const Integer before = Height();
   Control::SetHeight(v);
+  if (Height() > before) SetOpaque(false);  // the new rows are clear
   CutToSize();
+}
+
+void Canvas::Filled(int left, int top, int width, int height) {
+  if (opaque_ || left > 0 || top > 0 || qint64{left} + width < Width() || qint64{top} + height < Height()) return;
+  // Only as far as the surface reaches: a bounded surface shows nothing
+  // beyond its edge.
+  if (LogicalPixels(surface_->width(), ratio_) < Width() || LogicalPixels(surface_->height(), ratio_) < Height())
+    return;
+  SetOpaque(true);
+}
+
+void Canvas::SetOpaque(bool opaque) {
+  opaque_ = opaque;
+  if (Widget() != nullptr) Widget()->setAttribute(Qt::WA_OpaquePaintEvent, opaque_ || !transparent_);
 }
 
 void Canvas::CutToSize() {
@@ -347,6 +370,7 @@ bool Canvas::ApplyProperty(const String& name, const PropertyValue& value) {
       {"Transparent",
        [](Canvas& c, const PropertyValue& v) {
          c.transparent_ = AsBoolean(v, c.transparent_);
+         c.SetOpaque(c.opaque_);
          if (c.Widget() != nullptr) c.Widget()->update();
        }},
   };

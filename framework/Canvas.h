@@ -42,6 +42,12 @@ inline constexpr Integer kMaxSurfaceSide = 8192;
 // covered (with a canvas pixel to spare round it), a Paint event the whole
 // canvas. Nothing but the painter touches the surface while it is open.
 //
+// Showing: while the canvas's area of the surface is known to be wholly
+// opaque (filled all over since it was last cleared, grown or carried to
+// another ratio), the widget tells the toolkit that it paints every pixel of
+// its own, so that what lies beneath it is not painted first. A canvas that is
+// not Transparent paints its background and always does.
+//
 // Pointer: MouseDown and MouseMove report the pointer in the canvas's pixels,
 // the moves also without a button. When the pointer leaves the canvas, one
 // more MouseMove reports where it crossed the edge, held to the canvas's
@@ -103,6 +109,11 @@ class Canvas : public Control {
   void Touch(int left, int top, int right, int bottom);
   // Takes on the ratio of the widget's screen if it differs from the surface's.
   void FollowScreenRatio();
+  // Called by a fill of the rectangle (left, top, width, height), in canvas
+  // pixels: one that covers the whole canvas makes its area opaque.
+  void Filled(int left, int top, int width, int height);
+  // Records whether the canvas's area is wholly opaque, and tells the widget.
+  void SetOpaque(bool opaque);
 
   std::unique_ptr<QImage> surface_;
   mutable std::unique_ptr<QPainter> painter_;
@@ -117,6 +128,8 @@ class Canvas : public Control {
   bool acceptFocus_ = false;
   bool useFocusRing_ = true;
   bool transparent_ = true;
+  // Every surface pixel within the canvas is opaque.
+  bool opaque_ = false;
   bool painted_ = false;
   bool painting_ = false;
 };

@@ -476,6 +476,7 @@ void Graphics::FillRect(Integer left, Integer top, Integer width, Integer height
   if (w == 0 || h == 0) return;
   Painter().fillRect(QRect(C(left), C(top), w, h), detail::ToQColor(foreColor_));
   canvas_->Touch(C(left), C(top), C(left) + w - 1, C(top) + h - 1);
+  canvas_->Filled(C(left), C(top), w, h);
 }
 
 void Graphics::DrawOval(Integer left, Integer top, Integer width, Integer height) {

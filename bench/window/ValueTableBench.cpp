@@ -28,6 +28,7 @@
 #include "MenuBar1.h"
 #include "Q.h"
 #include "Simulation.h"
+#include "System.h"
 
 namespace {
 
@@ -425,6 +426,14 @@ void BM_HandDrawnPointFloor(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_HandDrawnPointFloor)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond);
+
+// Asking the window system for the Option key, which a move that can take a
+// point does once: nearly nothing offscreen, a round trip to the server on X
+// (run the benchmark there to see it beside the hand-drawn point).
+void BM_OptionKeyQuery(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(fw::Keyboard::OptionKey());
+}
+BENCHMARK(BM_OptionKeyQuery)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

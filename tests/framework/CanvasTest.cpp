@@ -216,6 +216,56 @@ TEST_F(ShownCanvas, FirstShowPaintsLaterRepaintsShowTheSurface) {
   EXPECT_EQ(QColor(shot.pixel(65, 75)), QColor(0, 255, 0));
 }
 
+// A canvas filled all over paints every pixel of its own, so the window is
+// not painted beneath it; once it is cleared, or grows, the window shows
+// through again where nothing is drawn. What the screen holds is checked, not
+// a fresh rendering of the widgets: an area that a repaint skips keeps what
+// it showed before.
+TEST_F(ShownCanvas, TheWindowShowsThroughWhereAFilledCanvasNoLongerCovers) {
+  bool fillAll = true;
+  Canvas* cover = nullptr;
+  win.create = [&, inner = win.create](fwtest::HookWindow& w) {
+    inner(w);
+    canvas->AddEventHandler(Event::Paint, [&](fw::Control& me, const EventArgs& a) {
+      a.g->SetForeColor(Color{255, 255, 255});
+      if (fillAll) a.g->FillRect(0, 0, me.Width(), me.Height());
+      return false;
+    });
+    // Over the canvas's right-hand neighbour, to be hidden once the canvas
+    // has grown beneath it.
+    cover = &w.Add<Canvas>("cover", fw::Control::kNoIndex, fwtest::Place(110, 20, 40, 80));
+    cover->AddEventHandler(Event::Paint, [](fw::Control& me, const EventArgs& a) {
+      a.g->SetForeColor(kRed);
+      a.g->FillRect(0, 0, me.Width(), me.Height());
+      return false;
+    });
+  };
+  const QColor white(255, 255, 255), green(0, 255, 0), red(255, 0, 0);
+  ASSERT_TRUE(fwtest::ShowAndWait(win));
+  canvas->Refresh(true);  // filled all over from now on
+  QApplication::processEvents();
+  EXPECT_EQ(QColor(fwtest::Screen(win).pixel(60, 60)), white);
+  ASSERT_TRUE(canvas->Widget()->testAttribute(Qt::WA_OpaquePaintEvent)) << "the window is still painted beneath";
+
+  fillAll = false;
+  canvas->Refresh(true);
+  QApplication::processEvents();
+  QImage screen = fwtest::Screen(win);
+  EXPECT_EQ(QColor(screen.pixel(15, 25)), QColor(0, 0, 255));
+  EXPECT_EQ(QColor(screen.pixel(60, 60)), green) << "the cleared canvas still shows its old picture";
+
+  fillAll = true;
+  canvas->Refresh(true);
+  canvas->SetWidth(130);  // beneath the cover; its new columns are clear
+  QApplication::processEvents();
+  EXPECT_EQ(QColor(fwtest::Screen(win).pixel(120, 60)), red);
+  cover->SetVisible(false);
+  QApplication::processEvents();
+  screen = fwtest::Screen(win);
+  EXPECT_EQ(QColor(screen.pixel(60, 60)), white);
+  EXPECT_EQ(QColor(screen.pixel(120, 60)), green) << "the grown canvas shows what covered it";
+}
+
 // Counts the paint events the toolkit delivers to a widget.
 struct PaintEventCounter : QObject {
   int count = 0;

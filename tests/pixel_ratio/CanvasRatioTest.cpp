@@ -12,8 +12,10 @@
 #include <QScreen>
 #include <QTest>
 
+#include <cmath>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Canvas.h"
@@ -158,6 +160,40 @@ TEST_F(RatioCanvas, FollowsItsWindowToAScreenOfAnotherRatio) {
   EXPECT_EQ(canvas->DeviceRatio(), 1.0);
   EXPECT_EQ(canvas->Surface().size(), QSize(100, 80));
   EXPECT_EQ(canvas->PixelAt(3, 3), kBlue);
+}
+
+// A canvas filled all over tells the toolkit that it paints every pixel of
+// its own, so the window is not painted beneath it. That holds on every
+// screen and at sizes that end within a device pixel: every device pixel of
+// the surface that the canvas covers is opaque. Carried to another ratio the
+// picture is scaled, and the window is painted beneath it again until the
+// canvas is filled anew.
+TEST_F(RatioCanvas, AFillAllOverLeavesNoDevicePixelClear) {
+  ASSERT_EQ(QGuiApplication::screens().size(), 3) << "the platform's screen configuration is missing";
+  ShowAt(100);
+  const auto opaque = [this] { return canvas->Widget()->testAttribute(Qt::WA_OpaquePaintEvent); };
+  for (const auto& [x, ratio] : {std::pair{100, 1.0}, {1500, 2.0}, {2900, 1.5}}) {
+    MoveTo(x, ratio);
+    EXPECT_FALSE(opaque()) << ratio << ": the scaled picture counts as filled";
+    for (const QSize size : {QSize(100, 80), QSize(101, 81), QSize(103, 77)}) {
+      canvas->SetWidth(size.width());
+      canvas->SetHeight(size.height());
+      canvas->Refresh(true);
+      EXPECT_FALSE(opaque()) << ratio;
+      canvas->Graphics().SetForeColor(kRed);
+      canvas->Graphics().FillRect(0, 0, size.width(), size.height() - 1);
+      EXPECT_FALSE(opaque()) << ratio << ": a row short counts as filled";
+      canvas->Graphics().FillRect(-5, -5, size.width() + 10, size.height() + 10);
+      ASSERT_TRUE(opaque()) << ratio;
+      const QImage& s = canvas->Surface();
+      const int w = static_cast<int>(std::ceil(size.width() * ratio)),
+                h = static_cast<int>(std::ceil(size.height() * ratio));
+      int clear = 0;
+      for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i) clear += qAlpha(s.pixel(i, j)) != 255;
+      EXPECT_EQ(clear, 0) << ratio << " " << size.width() << "x" << size.height();
+    }
+  }
 }
 
 // The plain drawing of a line at a ratio above 1 on one bare painter: a line

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QImage>
 #include <QMainWindow>
 #include <QTest>
@@ -56,6 +57,19 @@ inline bool ShowAndWait(fw::Window& w) {
 
 // What the window's content area shows now, in content coordinates.
 inline QImage Grab(fw::Window& w) { return w.ContentArea()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+// What the window system was last given to show of the window's content area
+// (the window's backing store), in content coordinates at ratio 1. Unlike
+// Grab, which paints the widgets anew, it holds whatever a repaint left
+// unpainted as it was before.
+inline QImage Screen(fw::Window& w) {
+  QWidget* top = w.ContentArea()->window();
+  QBackingStore* store = top->backingStore();
+  const auto* image = store != nullptr ? dynamic_cast<const QImage*>(store->paintDevice()) : nullptr;
+  if (image == nullptr) return {};
+  const QRect area(w.ContentArea()->mapTo(top, QPoint(0, 0)), w.ContentArea()->size());
+  return image->copy(area).convertToFormat(QImage::Format_RGB32);
+}
 
 inline fw::PropertyRecord Place(fw::Integer l, fw::Integer t, fw::Integer w, fw::Integer h) {
   return {{"Left", l}, {"Top", t}, {"Width", w}, {"Height", h}};
