@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
@@ -86,27 +87,41 @@ bool IsEditingItem(const String& name) {
 
 constexpr char kItemProperty[] = "quenloMenuItem";
 
-// Enables each item below host exactly when it can act now (MenuItem::Enabled).
-void RefreshEnabled(QWidget* host) {
+// Whether the key pressed may choose the action. Every key equivalent holds
+// the command key (ShortcutFromText), so a key without it chooses none; with
+// it, an action whose equivalent is that key, whatever else is held.
+bool MayChoose(const QKeyEvent& press, const QAction& action) {
+  if (!press.modifiers().testFlag(Qt::ControlModifier)) return false;
+  const QKeySequence shortcut = action.shortcut();
+  return !shortcut.isEmpty() && shortcut[0].key() == press.key();
+}
+
+// Enables each item below host exactly when it can act now (MenuItem::Enabled);
+// with a key press, only those that the key may choose. Asking may be costly
+// (whether Paste can act asks the clipboard's owner, another program), so a
+// key that chooses no item asks nothing.
+void RefreshEnabled(QWidget* host, const QKeyEvent* press = nullptr) {
   for (QAction* action : host->actions()) {
     if (QMenu* menu = action->menu()) {
-      RefreshEnabled(menu);
+      RefreshEnabled(menu, press);
       continue;
     }
+    if (press != nullptr && !MayChoose(*press, *action)) continue;
     auto* item = static_cast<const MenuItem*>(action->property(kItemProperty).value<void*>());
     if (item != nullptr && MenuItemAlive(item)) action->setEnabled(item->Enabled());
   }
 }
 
 // Before the toolkit looks for a key equivalent it offers the key to the
-// focused control; the menu items of that control's window are brought up to
+// focused control; the menu items that the key may choose are brought up to
 // date then, so that the key of an item that cannot act does nothing.
 class KeyEquivalentState : public QObject {
  public:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() != QEvent::ShortcutOverride) return false;
     if (auto* widget = qobject_cast<QWidget*>(watched)) {
-      if (auto* mw = qobject_cast<QMainWindow*>(widget->window())) RefreshEnabled(mw->menuBar());
+      if (auto* mw = qobject_cast<QMainWindow*>(widget->window()))
+        RefreshEnabled(mw->menuBar(), static_cast<const QKeyEvent*>(event));
     }
     return false;
   }

@@ -343,6 +343,29 @@ TEST_F(EditMenu, KeyEquivalentsFollowTheSameRule) {
     EXPECT_FALSE(FindAction(win, name)->isEnabled()) << name;
 }
 
+// Whether an item can act is asked only for a key that may choose it: the
+// question may wait on another program (Paste asks the clipboard's owner),
+// and typing must not.
+TEST_F(EditMenu, OnlyAKeyThatMayChooseAnItemAsksWhetherItCanAct) {
+  struct AskedCanvas : fw::Canvas {
+    mutable int asked = 0;
+    bool CanEdit(const fw::String& /*itemName*/) const override {
+      ++asked;
+      return false;
+    }
+  };
+  auto& asking = win.Add<AskedCanvas>("asking", fw::Control::kNoIndex, fwtest::Place(10, 130, 100, 30));
+  asking.SetProperty("AcceptFocus", true);
+  asking.Widget()->show();
+  asking.Widget()->setFocus();
+  ASSERT_EQ(QApplication::focusWidget(), asking.Widget());
+  QTest::keyClicks(asking.Widget(), "zxcva 1,5");
+  QTest::keyClick(asking.Widget(), Qt::Key_V, Qt::ShiftModifier);
+  EXPECT_EQ(asking.asked, 0) << "typing asked the items";
+  QTest::keyClick(asking.Widget(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_GE(asking.asked, 1) << "the key of Paste did not ask";
+}
+
 struct App : fw::Application {
   std::vector<std::string>* log = nullptr;
   void Event_Open() override {
