@@ -5,9 +5,9 @@
 // back to the parameters in parameter-correction mode, which keeps z and w and
 // runs the results step as soon as the parameters are accepted. A refusal is a
 // German prompt in Instruction and keeps the phase.
-#include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ParameterCheck.h"
@@ -87,13 +87,9 @@ void Q::ParameterPhaseStep() {
   // par until the next click copies the fields again.
   std::vector<String> fields;
   for (Integer n = 0; n < 2 * model::kParameterCount; ++n) fields.push_back(TextOf(param(n)));
-  controller->par.resize(model::kParameterCount, 0.0f);
-  plant->par.resize(model::kParameterCount, 0.0f);
-  for (Integer n = 0; n < model::kParameterCount; ++n) {
-    const auto i = static_cast<std::size_t>(n);
-    controller->par[i] = fw::ToSingle(fw::Val(fields[i]));
-    plant->par[i] = fw::ToSingle(fw::Val(fields[i + model::kParameterCount]));
-  }
+  model::FieldParameters read = model::ParametersFromFields(fields);
+  controller->par = std::move(read.controller);
+  plant->par = std::move(read.plant);
 
   const std::string_view refusal = RefusalPrompt(model::ParameterFieldsRefusal(fields, cut));
   if (!refusal.empty()) {

@@ -69,7 +69,7 @@ void Q::MakeControls(std::size_t first, std::size_t last) {
 void Q::Event_Open() {
   SetFrame(0);
   if (fw::Canvas* chart = diagram()) chart->SetWidth(500);
-  nParam = 6;
+  nParam = model::kParameterCount - 1;
   nSg = 4;
   Phase = kStartPhase;
   Prompt(prompts::kStart);

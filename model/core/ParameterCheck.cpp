@@ -30,18 +30,22 @@ std::string_view Field(const std::vector<fw::String>& fields, Integer n) {
 
 }  // namespace
 
+FieldParameters ParametersFromFields(const std::vector<fw::String>& fields) {
+  FieldParameters read{std::vector<Single>(kParameterCount, 0.0f), std::vector<Single>(kParameterCount, 0.0f)};
+  for (Integer n = 0; n < kParameterCount; ++n) {
+    const auto i = static_cast<std::size_t>(n);
+    read.controller[i] = fw::ToSingle(fw::Val(Field(fields, n)));
+    read.plant[i] = fw::ToSingle(fw::Val(Field(fields, n + kParameterCount)));
+  }
+  return read;
+}
+
 Refusal ParameterFieldsRefusal(const std::vector<fw::String>& fields, bool cut) {
   for (Integer n = 0; n < 2 * kParameterCount; ++n) {
     if (Field(fields, n).find(',') != std::string_view::npos) return Refusal::kDecimalComma;
   }
-  std::vector<Single> controller(kParameterCount, 0.0f);
-  std::vector<Single> plant(kParameterCount, 0.0f);
-  for (Integer n = 0; n < kParameterCount; ++n) {
-    const auto i = static_cast<std::size_t>(n);
-    controller[i] = fw::ToSingle(fw::Val(Field(fields, n)));
-    plant[i] = fw::ToSingle(fw::Val(Field(fields, n + kParameterCount)));
-  }
-  return ParameterRefusal(controller, plant, cut);
+  const FieldParameters read = ParametersFromFields(fields);
+  return ParameterRefusal(read.controller, read.plant, cut);
 }
 
 Refusal ParameterRefusal(const std::vector<Single>& controller, const std::vector<Single>& plant, bool cut) {

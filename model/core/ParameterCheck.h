@@ -31,9 +31,19 @@ enum class Refusal {
   kZeroScale,                      // a complete hand-drawn curve and a y scale of 0 or no finite number
 };
 
+// The controller's and the plant's parameters (T2, T1, T0, K0, K1, K2, tau
+// each) as the fourteen fields' texts give them: the controller's seven, then
+// the plant's, each read with Val and stored as 32 bits; a field that the
+// vector lacks reads as 0.
+struct FieldParameters {
+  std::vector<Single> controller;
+  std::vector<Single> plant;
+};
+FieldParameters ParametersFromFields(const std::vector<fw::String>& fields);
+
 // The parameter phase: the fourteen fields' texts (the controller's T2, T1,
 // T0, K0, K1, K2, tau, then the plant's; a field that the vector lacks counts
-// as empty) read with Val as the dialogue stores them; `cut` tells that the
+// as empty) read as ParametersFromFields reads them; `cut` tells that the
 // loop is cut open. A comma in any field is refused before the numbers are
 // looked at: Val would read the field up to the comma only.
 Refusal ParameterFieldsRefusal(const std::vector<fw::String>& fields, bool cut);
